@@ -1,0 +1,56 @@
+#pragma once
+// Module engine: the state record and all of the running program's behaviour. Platforms call
+// Main once at process start, then deliver timer and window events through frmMain's handlers.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/platform.h"
+
+namespace quellar::engine {
+
+// The application title; it also names the registry key.
+inline constexpr const char* kAppTitle = "QuellarScreensaver";
+
+// Bitmap resources.
+inline constexpr std::int16_t kGlyphSheet = 101;
+inline constexpr std::int16_t kFailBox = 102;
+inline constexpr std::int16_t kOsdFont = 103;
+inline constexpr std::int16_t kHelpPanel = 104;
+
+class Engine {
+ public:
+  explicit Engine(Platform& platform) : platform_(platform) {}
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Entry: reads the command line and starts a full-screen or preview run, the settings
+  // dialog or the notice. Returns with the run set up; every other outcome ends the process
+  // or returns with runMode 0.
+  void Main();
+  void StartEngine();
+  Handle LoadResourceDC(const std::int16_t& number);
+  [[noreturn]] void Shutdown();
+
+  void Tick();
+  void HandleKey(const std::int16_t& keyCode);
+  void DrawCell(std::int16_t glyph, std::int16_t shade, std::int16_t x, std::int16_t y);
+  void Present();
+
+  EngineState state;
+
+ private:
+  void RunFullScreen();
+  void RunPreview(const std::string& command);
+  bool ParsePreviewParent(const std::string& command);
+  void SetTimer1Interval(std::int32_t milliseconds);
+  void RecordInstallation();
+  void ReadSettings();
+  std::string Setting(const char* name, const std::string& defaultText, const char* letter);
+  void SaveSetting(const char* name, const std::string& text, const char* letter);
+
+  Platform& platform_;
+};
+
+}  // namespace quellar::engine

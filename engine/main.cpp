@@ -1,0 +1,92 @@
+#include <algorithm>
+#include <cctype>
+
+#include "base/conversions.h"
+#include "engine/engine.h"
+#include "engine/runtime_error.h"
+
+namespace quellar::engine {
+namespace {
+
+std::string Normalise(std::string command) {
+  const auto notSpace = [](char c) { return c != ' '; };
+  command.erase(command.begin(), std::find_if(command.begin(), command.end(), notSpace));
+  command.erase(std::find_if(command.rbegin(), command.rend(), notSpace).base(), command.end());
+  for (char& c : command) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return command;
+}
+
+}  // namespace
+
+void Engine::Main() {
+  const std::string command = Normalise(platform_.CommandLine());
+  const std::string switchText = command.substr(0, 2);
+
+  // All three are asked, whatever the first answers.
+  std::int32_t saverRunning = 0;
+  platform_.SystemParameters(kSpiGetScreenSaverRunning, 0, saverRunning, 0);
+  const bool prevInstance = platform_.PrevInstance();
+  const bool isSave = switchText == "/s";
+  if (isSave && prevInstance && saverRunning != 0) platform_.EndProcess();
+
+  if (switchText.empty() || switchText == "/s") {
+    RunFullScreen();
+  } else if (switchText == "/p") {
+    RunPreview(command);
+  } else if (switchText == "/c") {
+    platform_.ShowSettingsDialog();
+  } else if (switchText == "/a") {
+    platform_.ShowMessageBox("Sorry, this function is not available.", kMbIconExclamation,
+                             kAppTitle);
+    platform_.EndProcess();
+  }
+}
+
+void Engine::RunFullScreen() {
+  state.runMode = kRunFullScreen;
+  StartEngine();
+  const ScreenTwips screen = platform_.ScreenSize();
+  const std::int16_t width = RoundTo16(screen.width / 15.0);
+  const std::int16_t height = RoundTo16(screen.height / 15.0);
+  const Handle window = platform_.MainWindow();
+  platform_.SetWindowPos(window, kHwndTopmost, 0, 0, width, height, kSwpShowWindow);
+  std::int32_t unused = 0;
+  platform_.SystemParameters(kSpiSetScreenSaverRunning, static_cast<std::uint32_t>(-1), unused,
+                             0);
+  platform_.ShowCursor(false);
+}
+
+// The handle is the longest numeric tail of the whole command: each pass drops one leading
+// character, so "/p 2690548" and "/p2690548" both give 2690548.
+bool Engine::ParsePreviewParent(const std::string& command) {
+  for (std::size_t n = command.size(); n >= 1; --n) {
+    state.previewArg = command.substr(command.size() - n);
+    if (const std::optional<double> number = ParseNumber(state.previewArg)) {
+      const std::optional<std::int32_t> handle = ToInt32(*number);
+      if (!handle) return false;
+      state.previewParent = *handle;
+      return true;
+    }
+  }
+  return false;
+}
+
+void Engine::RunPreview(const std::string& command) {
+  state.runMode = kRunPreview;
+  // Without a host window there is nothing to draw into and nothing that could end the run.
+  if (!ParsePreviewParent(command) ||
+      !platform_.GetClientRect(state.previewParent, state.previewRect)) {
+    platform_.EndProcess();
+  }
+  StartEngine();
+  const Handle window = platform_.MainWindow();
+  platform_.SetCaption(window, "Preview");
+  const std::int32_t style = platform_.GetWindowLongValue(window, kGwlStyle);
+  platform_.SetWindowLongValue(window, kGwlStyle, style | kWsChild);
+  platform_.SetParent(window, state.previewParent);
+  platform_.SetWindowLongValue(window, kGwlHwndParent, state.previewParent);
+  platform_.SetWindowPos(window, 0, 0, 0, state.previewRect.right, state.previewRect.bottom,
+                         kSwpNoZOrder | kSwpNoActivate | kSwpShowWindow);
+}
+
+}  // namespace quellar::engine

@@ -1,0 +1,7 @@
+#include "engine/engine.h"
+
+namespace quellar::engine {
+
+void Engine::Tick() { Present(); }
+
+}  // namespace quellar::engine

@@ -1,0 +1,38 @@
+#include "windows/frm_main.h"
+
+namespace quellar {
+
+using engine::kRunFullScreen;
+
+void FrmMain::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+  engine_.HandleKey(keyCode);
+}
+
+// A mouse button acts as Escape.
+void FrmMain::Form_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
+                             float /*y*/) {
+  if (engine_.state.runMode != kRunFullScreen) return;
+  const std::int16_t escape = 27;
+  engine_.HandleKey(escape);
+}
+
+void FrmMain::Form_DblClick() {
+  if (engine_.state.runMode == kRunFullScreen) engine_.Shutdown();
+}
+
+// The first seven movements are only counted; the eighth ends the run.
+void FrmMain::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
+                             float /*y*/) {
+  if (engine_.state.runMode != kRunFullScreen || engine_.state.closeOnMouseMove == 0) return;
+  if (mouseMoveCount_ <= 6) {
+    ++mouseMoveCount_;
+  } else {
+    engine_.Shutdown();
+  }
+}
+
+void FrmMain::Timer1_Timer() { engine_.Tick(); }
+
+void FrmMain::tmrOSD_Timer() {}
+
+}  // namespace quellar
