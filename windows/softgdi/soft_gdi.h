@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 
 #include "engine/platform.h"
 #include "windows/softgdi/surface.h"
@@ -28,6 +29,9 @@ class SoftGdi {
   Handle CreateCompatibleDC(Handle dc);
   Handle CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height);
   Handle AddBitmap(Surface surface);
+  // A bitmap from the BMP file of resource `id`; a missing or malformed file is a RuntimeError
+  // that names the resource.
+  Handle AddBitmapResource(std::int16_t id, std::span<const std::uint8_t> file);
   // Returns the bitmap selected before (the DC's own 1x1 stock bitmap at first), 0 on a bad
   // handle.
   Handle SelectObject(Handle dc, Handle bitmap);
@@ -47,7 +51,7 @@ class SoftGdi {
     WindowTarget* window = nullptr;  // set for a window's DC
     Handle selected = 0;
   };
-  Surface* SelectedSurface(Handle dc);
+  Surface* SelectedSurface(Handle dc) const;
   Handle NewHandle() { return nextHandle_++; }
 
   std::map<Handle, DeviceContext> dcs_;

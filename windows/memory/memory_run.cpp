@@ -1,0 +1,88 @@
+#include "windows/memory/memory_run.h"
+
+#include <algorithm>
+
+#include "windows/process_end.h"
+
+namespace quellar::memory {
+
+MemoryRun::MemoryRun(registry::RegistryApi& registry, MemoryConfig config)
+    : platform_(registry, std::move(config)), engine_(platform_), form_(engine_) {}
+
+template <typename Handler>
+void MemoryRun::Guarded(Handler handler) {
+  try {
+    handler();
+  } catch (const ProcessEnd&) {
+    endedAt_ = Now();
+  }
+}
+
+void MemoryRun::Start() {
+  Guarded([this] { engine_.Main(); });
+  if (!Ended() && engine_.state.runMode == engine::kRunNone) endedAt_ = Now();
+}
+
+void MemoryRun::Schedule(const ScriptedEvent& event) {
+  const auto later = std::upper_bound(
+      script_.begin(), script_.end(), event.at,
+      [](std::int64_t at, const ScriptedEvent& other) { return at < other.at; });
+  script_.insert(later, event);
+}
+
+bool MemoryRun::Step(std::int64_t until) {
+  const std::optional<std::int64_t> timerDue = platform_.Timers().NextDue();
+  const bool eventFirst =
+      !script_.empty() && script_.front().at <= until && (!timerDue || script_.front().at <= *timerDue);
+  if (eventFirst) {
+    const ScriptedEvent event = script_.front();
+    script_.erase(script_.begin());
+    platform_.Timers().AdvanceTo(event.at);
+    Guarded([&] { Deliver(event); });
+    return true;
+  }
+  if (!timerDue || *timerDue > until) return false;
+  platform_.Timers().AdvanceTo(*timerDue);
+  if (const std::optional<TimerId> due = platform_.Timers().TakeDue()) {
+    if (*due == TimerId::Timer1) {
+      ++timer1Ticks_;
+      Guarded([this] { form_.Timer1_Timer(); });
+    } else {
+      Guarded([this] { form_.tmrOSD_Timer(); });
+    }
+  }
+  return true;
+}
+
+void MemoryRun::RunUntil(std::int64_t until) {
+  while (!Ended() && Step(until)) {
+  }
+  if (!Ended()) platform_.Timers().AdvanceTo(until);
+}
+
+void MemoryRun::RunTicks(std::int64_t count) {
+  const std::int64_t target = timer1Ticks_ + count;
+  constexpr std::int64_t kForever = INT64_MAX;
+  while (!Ended() && timer1Ticks_ < target && Step(kForever)) {
+  }
+}
+
+void MemoryRun::Deliver(const ScriptedEvent& event) {
+  using Kind = ScriptedEvent::Kind;
+  switch (event.kind) {
+    case Kind::Key:
+      form_.Form_KeyDown(event.code, 0);
+      break;
+    case Kind::Button:
+      form_.Form_MouseDown(event.code, 0, event.x, event.y);
+      break;
+    case Kind::DoubleClick:
+      form_.Form_DblClick();
+      break;
+    case Kind::Move:
+      form_.Form_MouseMove(0, 0, event.x, event.y);
+      break;
+  }
+}
+
+}  // namespace quellar::memory

@@ -1,0 +1,62 @@
+#pragma once
+// A whole run of the program on the memory platform: Main, then timer expiries and scripted
+// input in virtual time, until the process ends or the time runs out. Tests and the renderer
+// drive the real engine through it.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "engine/engine.h"
+#include "windows/frm_main.h"
+#include "windows/memory/memory_platform.h"
+
+namespace quellar::memory {
+
+struct ScriptedEvent {
+  enum class Kind { Key, Button, DoubleClick, Move };
+  std::int64_t at = 0;  // virtual milliseconds
+  Kind kind = Kind::Key;
+  std::int16_t code = 0;  // virtual-key code, or button number
+  float x = 0.0f;
+  float y = 0.0f;
+};
+
+class MemoryRun {
+ public:
+  MemoryRun(registry::RegistryApi& registry, MemoryConfig config);
+
+  // Runs Main at virtual time 0. A Main that returns without a run ends the process.
+  void Start();
+  void Schedule(const ScriptedEvent& event);
+  // Delivers timer expiries and scripted events in time order up to `until` (events before
+  // timers due at the same moment); stops at once when the process ends.
+  void RunUntil(std::int64_t until);
+  // Runs until Timer1 has fired `count` more times, the process ends, or nothing is left to
+  // happen.
+  void RunTicks(std::int64_t count);
+
+  bool Ended() const { return endedAt_.has_value(); }
+  std::optional<std::int64_t> EndedAt() const { return endedAt_; }
+  std::int64_t Now() const { return platform_.Timers().Now(); }
+  std::int64_t Timer1Ticks() const { return timer1Ticks_; }
+  MemoryPlatform& Platform() { return platform_; }
+  const MemoryPlatform& Platform() const { return platform_; }
+  engine::Engine& Engine() { return engine_; }
+
+ private:
+  // Delivers the next happening at or before `until`; false when there is none.
+  bool Step(std::int64_t until);
+  void Deliver(const ScriptedEvent& event);
+  template <typename Handler>
+  void Guarded(Handler handler);
+
+  MemoryPlatform platform_;
+  engine::Engine engine_;
+  FrmMain form_;
+  std::vector<ScriptedEvent> script_;  // kept in time order
+  std::optional<std::int64_t> endedAt_;
+  std::int64_t timer1Ticks_ = 0;
+};
+
+}  // namespace quellar::memory

@@ -1,0 +1,40 @@
+#include "windows/memory/virtual_timers.h"
+
+#include <algorithm>
+
+namespace quellar::memory {
+
+void VirtualTimers::SetInterval(TimerId timer, std::int32_t milliseconds) {
+  Timer& t = Of(timer);
+  t.interval = milliseconds;
+  Restart(t);
+}
+
+void VirtualTimers::SetEnabled(TimerId timer, bool enabled) {
+  Timer& t = Of(timer);
+  t.enabled = enabled;
+  Restart(t);
+}
+
+std::optional<std::int64_t> VirtualTimers::NextDue() const {
+  std::optional<std::int64_t> earliest;
+  for (const Timer& t : timers_) {
+    if (t.Running() && (!earliest || t.due < *earliest)) earliest = t.due;
+  }
+  return earliest;
+}
+
+void VirtualTimers::AdvanceTo(std::int64_t time) { now_ = std::max(now_, time); }
+
+std::optional<TimerId> VirtualTimers::TakeDue() {
+  for (const TimerId id : {TimerId::Timer1, TimerId::tmrOSD}) {
+    Timer& t = Of(id);
+    if (t.Running() && t.due <= now_) {
+      Restart(t);
+      return id;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace quellar::memory
