@@ -22,6 +22,8 @@ inline constexpr HKey kHkeyDynData = 0x80000006u;
 inline constexpr std::int32_t kErrorSuccess = 0;
 inline constexpr std::int32_t kErrorFileNotFound = 2;
 inline constexpr std::int32_t kErrorAccessDenied = 5;
+inline constexpr std::int32_t kErrorInvalidHandle = 6;
+inline constexpr std::int32_t kErrorBadPathname = 161;
 inline constexpr std::int32_t kErrorMoreData = 234;
 
 // Value types.
@@ -45,7 +47,9 @@ class RegistryApi {
   // RegOpenKeyExA: opens an existing key; 2 when it is missing.
   virtual std::int32_t OpenKey(HKey root, const std::string& subKey, std::uint32_t options,
                                std::uint32_t access, HKey& result) = 0;
-  // RegSetValueExA.
+  // RegSetValueExA. String data should count its terminating NUL: the system registry also
+  // counts a NUL that directly follows the data (it looks one byte past `size`), a store of
+  // our own never looks past `size`.
   virtual std::int32_t SetValue(HKey key, const std::string& name, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) = 0;
   // RegQueryValueExA: `type` receives the stored type. With `data` null the call answers 0 and
