@@ -31,7 +31,8 @@ class Engine {
   void Main();
   void StartEngine();
   Handle LoadResourceDC(const std::int16_t& number);
-  [[noreturn]] void Shutdown();
+  // Never returns: the process ends inside it.
+  void Shutdown();
 
   void Tick();
   void HandleKey(const std::int16_t& keyCode);

@@ -2,6 +2,7 @@
 # resource compiler. Called as: cmake -DOUTPUT=<file.cpp> -DINPUTS="101=a.bmp;102=b.bmp" -P
 set(body "")
 set(cases "")
+string(REPLACE "," ";" INPUTS "${INPUTS}")
 foreach(entry IN LISTS INPUTS)
   string(REPLACE "=" ";" pair "${entry}")
   list(GET pair 0 id)

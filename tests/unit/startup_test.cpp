@@ -56,7 +56,7 @@ TEST_F(StartupTest, DefaultsWhenNothingIsStored) {
   EXPECT_TRUE(run->Platform().Timers().Enabled(TimerId::Timer1));
   EXPECT_EQ(state.failPhase, 0);
   EXPECT_EQ(state.failMessage,
-            std::string({40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}, 17));
+            std::string(std::initializer_list<char>{40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}));
 }
 
 struct StoredCase {
