@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <new>
+#include <exception>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 #include "base/conversions.h"
@@ -117,9 +116,7 @@ ReadOutcome ReadString(RegistryApi& api, HKey key, const std::string& valueName)
   if (answer == kErrorMoreData) {
     try {
       buffer.assign(size, static_cast<std::uint8_t>(' '));
-    } catch (const std::bad_alloc&) {
-      return {answer, std::nullopt};
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {  // no memory for it, or more than a vector may hold
       return {answer, std::nullopt};
     }
     type = kRegSz;

@@ -85,23 +85,25 @@ class Statement {
 class Transaction {
  public:
   explicit Transaction(sqlite3* db)
-      : db_(db), result_(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) {}
+      : db_(db), begun_(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) {}
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
   ~Transaction() {
-    if (result_ == SQLITE_OK) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (begun_ == SQLITE_OK && !committed_)
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   }
 
-  int Begun() const { return result_; }
+  int Begun() const { return begun_; }
   int Commit() {
-    const int committed = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-    if (committed == SQLITE_OK) result_ = SQLITE_DONE;
-    return committed;
+    const int result = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    committed_ = result == SQLITE_OK;
+    return result;
   }
 
  private:
   sqlite3* db_;
-  int result_;
+  int begun_;
+  bool committed_ = false;
 };
 
 std::runtime_error StoreError(const std::string& file, sqlite3* db) {
@@ -150,7 +152,8 @@ HKey SqliteStore::AddHandle(std::string path, std::uint32_t access) {
 }
 
 std::int32_t SqliteStore::KeyExists(const std::string& path, bool& exists) {
-  if (KeysAlong(path).empty()) {
+  // A root is no row of the table and always exists.
+  if (path.find('\\') == std::string::npos) {
     exists = true;
     return kErrorSuccess;
   }
@@ -160,46 +163,62 @@ std::int32_t SqliteStore::KeyExists(const std::string& path, bool& exists) {
   return StatusOf(result);
 }
 
-std::int32_t SqliteStore::CreateKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
-                                    std::uint32_t access, HKey& result) {
+std::int32_t SqliteStore::PathBelow(HKey root, const std::string& subKey, std::string& path) const {
   const OpenedKey* parent = Resolve(root);
   if (parent == nullptr) return kErrorInvalidHandle;
-  std::optional<std::string> path = ChildPath(parent->path, subKey);
-  if (!path) return kErrorBadPathname;
+  std::optional<std::string> child = ChildPath(parent->path, subKey);
+  if (!child) return kErrorBadPathname;
+  path = std::move(*child);
+  return kErrorSuccess;
+}
+
+const SqliteStore::OpenedKey* SqliteStore::OpenedWith(HKey key, std::uint32_t right,
+                                                      std::int32_t& status) const {
+  const OpenedKey* opened = Resolve(key);
+  status = opened == nullptr               ? kErrorInvalidHandle
+           : (opened->access & right) == 0 ? kErrorAccessDenied
+                                           : kErrorSuccess;
+  return status == kErrorSuccess ? opened : nullptr;
+}
+
+std::int32_t SqliteStore::CreateKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
+                                    std::uint32_t access, HKey& result) {
+  std::string path;
+  const std::int32_t named = PathBelow(root, subKey, path);
+  if (named != kErrorSuccess) return named;
 
   Transaction transaction(db_.get());
   if (transaction.Begun() != SQLITE_OK) return StatusOf(transaction.Begun());
-  for (const std::string& key : KeysAlong(*path)) {
+  for (const std::string& key : KeysAlong(path)) {
     Statement insert(db_.get(), "INSERT OR IGNORE INTO registry_keys(path) VALUES (?1)");
     const int inserted = insert.Text(1, key).Step();
     if (inserted != SQLITE_DONE) return StatusOf(inserted);
   }
   const int committed = transaction.Commit();
   if (committed != SQLITE_OK) return StatusOf(committed);
-  result = AddHandle(std::move(*path), access);
+  result = AddHandle(std::move(path), access);
   return kErrorSuccess;
 }
 
 std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
                                   std::uint32_t access, HKey& result) {
-  const OpenedKey* parent = Resolve(root);
-  if (parent == nullptr) return kErrorInvalidHandle;
-  std::optional<std::string> path = ChildPath(parent->path, subKey);
-  if (!path) return kErrorBadPathname;
+  std::string path;
+  const std::int32_t named = PathBelow(root, subKey, path);
+  if (named != kErrorSuccess) return named;
 
   bool exists = false;
-  const std::int32_t looked = KeyExists(*path, exists);
+  const std::int32_t looked = KeyExists(path, exists);
   if (looked != kErrorSuccess) return looked;
   if (!exists) return kErrorFileNotFound;
-  result = AddHandle(std::move(*path), access);
+  result = AddHandle(std::move(path), access);
   return kErrorSuccess;
 }
 
 std::int32_t SqliteStore::SetValue(HKey key, const std::string& name, std::uint32_t type,
                                    const std::uint8_t* data, std::uint32_t size) {
-  const OpenedKey* opened = Resolve(key);
-  if (opened == nullptr) return kErrorInvalidHandle;
-  if ((opened->access & kKeySetValue) == 0) return kErrorAccessDenied;
+  std::int32_t status = kErrorSuccess;
+  const OpenedKey* opened = OpenedWith(key, kKeySetValue, status);
+  if (opened == nullptr) return status;
   if (data == nullptr && size != 0) return kErrorInvalidParameter;
 
   // An update keeps the name as first written, as the registry does.
@@ -213,15 +232,15 @@ std::int32_t SqliteStore::SetValue(HKey key, const std::string& name, std::uint3
 
 std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uint32_t& type,
                                      std::uint8_t* data, std::uint32_t& size) {
-  const OpenedKey* opened = Resolve(key);
-  if (opened == nullptr) return kErrorInvalidHandle;
-  if ((opened->access & kKeyQueryValue) == 0) return kErrorAccessDenied;
+  std::int32_t status = kErrorSuccess;
+  const OpenedKey* opened = OpenedWith(key, kKeyQueryValue, status);
+  if (opened == nullptr) return status;
 
   Statement select(db_.get(),
                    "SELECT type, data FROM registry_values WHERE key_path = ?1 AND name = ?2");
   const int result = select.Text(1, opened->path).Text(2, name).Step();
   if (result == SQLITE_DONE) {
-    type = 0;
+    type = 0;  // REG_NONE, as the system registry answers for a missing value
     return kErrorFileNotFound;
   }
   if (result != SQLITE_ROW) return StatusOf(result);

@@ -53,6 +53,10 @@ class SqliteStore final : public RegistryApi {
   };
 
   const OpenedKey* Resolve(HKey key) const;
+  // The open key `key` when it was opened with `right`; else nothing, and `status` says why.
+  const OpenedKey* OpenedWith(HKey key, std::uint32_t right, std::int32_t& status) const;
+  // The path of `subKey` below the open key `root`; the answer is 0, or why there is none.
+  std::int32_t PathBelow(HKey root, const std::string& subKey, std::string& path) const;
   HKey AddHandle(std::string path, std::uint32_t access);
   std::int32_t KeyExists(const std::string& path, bool& exists);
 
