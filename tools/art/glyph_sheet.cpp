@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -98,8 +99,9 @@ using Shapes = std::vector<std::optional<Shape>>;
 // The baseline row that centres the tallest extent of one script's glyphs in the cell. Glyphs
 // of a script share it, so the failure message's digits and capitals stand on one line.
 int CentredBaseline(const Shapes& shapes, bool kana) {
-  int above = 0;
-  int below = 0;
+  // Hinted capitals may end above the baseline, so "below" can be negative.
+  int above = std::numeric_limits<int>::min();
+  int below = std::numeric_limits<int>::min();
   for (std::size_t index = 0; index < shapes.size(); ++index) {
     if (!shapes[index] || IsKana(kGlyphs[index].codepoint) != kana) continue;
     above = std::max(above, shapes[index]->top - shapes[index]->ink.top);
