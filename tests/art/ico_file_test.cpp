@@ -80,7 +80,7 @@ IconImage Checked(int size) {
     for (int x = 0; x < size; ++x) {
       const bool transparent = (x + y) % 5 == 0;
       image.transparent.push_back(transparent);
-      image.colours.push_back(transparent ? 0 : static_cast<std::uint8_t>((x * 3 + y) % 16));
+      image.colours.push_back(static_cast<std::uint8_t>(transparent ? 0 : (x * 3 + y) % 16));
     }
   }
   return image;
