@@ -1,0 +1,69 @@
+# Shared by the X11 end-to-end scripts, after lib.sh: the programs under test, a work directory
+# with a settings store of its own, and the checks of a full-screen run.
+# QUELLAR names the program under test; X11_CURSOR_PROBE, X11_PREVIEW_HOST, X11_PAINT_ROOT and
+# X11_PRESENTATION_CHECK the helpers of tests/x11. Screenshots go to E2E_SHOTS when it is set
+# (to look at them), else to the work directory.
+
+: "${QUELLAR:?QUELLAR must name the quellar executable}"
+
+WORK=$(mktemp -d)
+SHOTS=${E2E_SHOTS:-$WORK}
+mkdir -p "$SHOTS"
+export QUELLAR_REGISTRY="$WORK/registry.sqlite3"
+
+x11_cleanup() {
+  local pid
+  for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$WORK"
+  stop_xvfb
+}
+
+# start_x11_test [WIDTHxHEIGHT]: a server of this script's own with a white background;
+# everything goes at exit.
+start_x11_test() {
+  start_xvfb "$@"
+  trap x11_cleanup EXIT
+  "$X11_PAINT_ROOT" >"$WORK/painted" &
+  wait_for 5 test -s "$WORK/painted" || fail "cannot paint the root window"
+}
+
+process_ended() {
+  local state
+  state=$(ps -o stat= -p "$1") || return 0
+  [[ $state == Z* ]]
+}
+
+# wait_exit PID SECONDS: waits for a child of this shell to end and sets EXIT_STATUS to its exit
+# status, or to "running" when it has not ended in time.
+wait_exit() {
+  EXIT_STATUS=running
+  wait_for "$2" process_ended "$1" || return 0
+  EXIT_STATUS=0
+  wait "$1" || EXIT_STATUS=$?
+}
+
+flag_is_set() { xprop -root _QUELLAR_SCREENSAVER_RUNNING | grep -q '= 1$'; }
+
+# The ids of the windows that cover the whole screen.
+screen_windows() {
+  local size
+  size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+  xwininfo -root -children | awk -v geometry="${size}+0+0" 'index($0, geometry) {print $1}'
+}
+
+# black_at X Y FILE: the pixel is black (ImageMagick names it as grey in a one-colour picture).
+black_at() {
+  case "$(pixel "$1" "$2" "$3")" in
+    "srgb(0,0,0)" | "gray(0)") return 0 ;;
+    *) return 1 ;;
+  esac
+}
+
+pointer_state() { "$X11_CURSOR_PROBE"; }
+
+# shot NAME: a screenshot of the whole screen; prints its path.
+shot() {
+  local file="$SHOTS/$1.png"
+  import -window root "$file"
+  echo "$file"
+}

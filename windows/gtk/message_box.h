@@ -1,0 +1,13 @@
+#pragma once
+// A message box with one OK button.
+
+#include <cstdint>
+#include <string>
+
+namespace quellar::gtk {
+
+// Shows `text` with the icon that the MB_ICON bits of `flags` choose and `caption` as the
+// window title, and returns when it is closed. False, showing nothing, without a display.
+bool ShowMessageBox(const std::string& text, std::uint32_t flags, const std::string& caption);
+
+}  // namespace quellar::gtk

@@ -1,0 +1,130 @@
+#include "windows/x11/event_loop.h"
+
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <climits>
+#include <optional>
+#include <utility>
+
+#include "engine/runtime_error.h"
+#include "windows/process_end.h"
+#include "windows/x11/x_errors.h"
+
+namespace quellar::x11 {
+
+std::int64_t MonotonicMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+EventLoop::EventLoop(Display* display, memory::VirtualTimers& timers, MainWindow& window,
+                     WindowSurface& surface, FrmMain& form)
+    : display_(display), timers_(timers), window_(window), surface_(surface), form_(form) {}
+
+void EventLoop::Run() {
+  for (;;) {
+    DispatchPendingEvents();
+    FireDueTimers();
+    WaitForWork();
+  }
+}
+
+void EventLoop::DispatchPendingEvents() {
+  while (XPending(display_) > 0) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    Dispatch(event);
+  }
+  // Only now: a preview whose host has gone sees the window's destruction before the errors
+  // of the requests that raced with it.
+  if (const std::optional<std::string> error = TakeXError(display_)) throw RuntimeError(*error);
+}
+
+void EventLoop::Dispatch(XEvent& event) {
+  switch (event.type) {
+    case KeyPress:
+      OnKeyPress(event.xkey);
+      break;
+    case ButtonPress:
+      OnButtonPress(event.xbutton);
+      break;
+    case MotionNotify:
+      form_.Form_MouseMove(FormButtonsHeld(event.xmotion.state), ShiftStateOf(event.xmotion.state),
+                           static_cast<float>(event.xmotion.x),
+                           static_cast<float>(event.xmotion.y));
+      break;
+    case Expose:
+      surface_.Repaint(
+          {event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height});
+      break;
+    default:
+      OnStructureChange(event);
+      break;
+  }
+}
+
+void EventLoop::OnKeyPress(XKeyEvent& event) {
+  KeySym keysym = NoSymbol;
+  XLookupString(&event, nullptr, 0, &keysym, nullptr);
+  if (const std::optional<std::int16_t> virtualKey = VirtualKeyOf(keysym)) {
+    form_.Form_KeyDown(*virtualKey, ShiftStateOf(event.state));
+  }
+}
+
+void EventLoop::OnButtonPress(const XButtonEvent& event) {
+  const std::optional<std::int16_t> button = FormButtonOf(event.button);
+  if (!button) return;
+  if (clicks_.IsDoubleClick(event.button, event.time, event.x, event.y)) {
+    form_.Form_DblClick();
+  } else {
+    form_.Form_MouseDown(*button, ShiftStateOf(event.state), static_cast<float>(event.x),
+                         static_cast<float>(event.y));
+  }
+}
+
+void EventLoop::OnStructureChange(const XEvent& event) {
+  if (event.type == ConfigureNotify && event.xconfigure.window == window_.Id()) {
+    window_.Resized(event.xconfigure.width, event.xconfigure.height);
+    surface_.Resize(event.xconfigure.width, event.xconfigure.height);
+  } else if (event.type == DestroyNotify && event.xdestroywindow.window == window_.Id()) {
+    // In a preview the host destroyed its window, and ours with it: that ends the run.
+    window_.ForgetDestroyed();
+    throw ProcessEnd{0};
+  }
+}
+
+// Each timer fires at most once a round, so a handler slower than its timer's interval cannot
+// keep the X events waiting; the timer is simply due again one interval later.
+void EventLoop::FireDueTimers() {
+  timers_.AdvanceTo(MonotonicMilliseconds());
+  std::array<bool, 2> fired{};
+  while (const std::optional<TimerId> timer = timers_.TakeDue()) {
+    bool& firedBefore = fired[static_cast<std::size_t>(*timer)];
+    if (std::exchange(firedBefore, true)) continue;
+    if (*timer == TimerId::Timer1) {
+      form_.Timer1_Timer();
+    } else {
+      form_.tmrOSD_Timer();
+    }
+  }
+}
+
+void EventLoop::WaitForWork() {
+  XFlush(display_);
+  // Events that Xlib has already read would not wake poll().
+  if (XQLength(display_) > 0) return;
+  int timeout = -1;
+  if (const std::optional<std::int64_t> due = timers_.NextDue()) {
+    timeout =
+        static_cast<int>(std::clamp<std::int64_t>(*due - MonotonicMilliseconds(), 0, INT_MAX));
+  }
+  pollfd connection{XConnectionNumber(display_), POLLIN, 0};
+  poll(&connection, 1, timeout);
+}
+
+}  // namespace quellar::x11

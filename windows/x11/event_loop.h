@@ -1,0 +1,46 @@
+#pragma once
+// frmMain's message loop, on one thread: every X event that has arrived is handled first, then
+// the timers that are due fire, then the loop sleeps on the connection until the next timer is
+// due or the server sends something.
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+
+#include "windows/frm_main.h"
+#include "windows/memory/virtual_timers.h"
+#include "windows/x11/input.h"
+#include "windows/x11/main_window.h"
+#include "windows/x11/window_surface.h"
+
+namespace quellar::x11 {
+
+// The timers' clock: monotonic milliseconds.
+std::int64_t MonotonicMilliseconds();
+
+class EventLoop {
+ public:
+  EventLoop(Display* display, memory::VirtualTimers& timers, MainWindow& window,
+            WindowSurface& surface, FrmMain& form);
+
+  // Returns only by an exception: the end of the process, a run-time error.
+  [[noreturn]] void Run();
+
+ private:
+  void DispatchPendingEvents();
+  void Dispatch(XEvent& event);
+  void OnKeyPress(XKeyEvent& event);
+  void OnButtonPress(const XButtonEvent& event);
+  void OnStructureChange(const XEvent& event);
+  void FireDueTimers();
+  void WaitForWork();
+
+  Display* display_;
+  memory::VirtualTimers& timers_;
+  MainWindow& window_;
+  WindowSurface& surface_;
+  FrmMain& form_;
+  ClickTracker clicks_;
+};
+
+}  // namespace quellar::x11

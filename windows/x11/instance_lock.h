@@ -1,0 +1,29 @@
+#pragma once
+// The previous-instance flag. Every instance of the executable holds a shared lock on one file
+// per user for its whole life; a newcomer that can take the lock exclusively for a moment is
+// the only one.
+
+#include <string>
+
+namespace quellar::x11 {
+
+class InstanceLock {
+ public:
+  // `directory` is where the file lives ($XDG_RUNTIME_DIR, private to the user); `fileName`
+  // names it for this executable and user.
+  InstanceLock(const std::string& directory, const std::string& fileName);
+  ~InstanceLock();
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+
+  bool OtherInstance() const { return otherInstance_; }
+
+  // The lock of the executable named `exeName` for the current user.
+  static InstanceLock ForExecutable(const std::string& exeName);
+
+ private:
+  int fd_ = -1;
+  bool otherInstance_ = false;
+};
+
+}  // namespace quellar::x11

@@ -1,0 +1,39 @@
+// The quellar executable: the engine on X11. Every way the process ends comes back here as an
+// exception, after the platform has given the desktop back what the run took.
+
+#include <exception>
+#include <iostream>
+
+#include "engine/engine.h"
+#include "engine/runtime_error.h"
+#include "windows/frm_main.h"
+#include "windows/process_end.h"
+#include "windows/x11/x11_platform.h"
+
+namespace {
+
+int RunProgram(int argc, const char* const* argv) {
+  quellar::x11::X11Platform platform(argc, argv);
+  quellar::engine::Engine engine(platform);
+  quellar::FrmMain form(engine);
+  engine.Main();
+  if (platform.HasMainWindow()) platform.Run(form);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return RunProgram(argc, argv);
+  } catch (const quellar::ProcessEnd& end) {
+    return end.exitCode;
+  } catch (const quellar::x11::NoDisplayError& error) {
+    std::cerr << "quellar: " << error.what() << '\n';
+  } catch (const quellar::RuntimeError& error) {
+    std::cerr << "quellar: run-time error: " << error.what() << '\n';
+  } catch (const std::exception& error) {
+    std::cerr << "quellar: " << error.what() << '\n';
+  }
+  return 1;
+}

@@ -1,0 +1,76 @@
+#include "windows/x11/saver_flag.h"
+
+#include <X11/Xatom.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "windows/x11/display.h"
+#include "windows/x11/x_errors.h"
+
+namespace quellar::x11 {
+namespace {
+
+constexpr const char* kPropertyName = "_QUELLAR_SCREENSAVER_RUNNING";
+
+void DeleteFlag(Display* display) {
+  XDeleteProperty(display, XDefaultRootWindow(display), XInternAtom(display, kPropertyName, False));
+  XSync(display, False);
+}
+
+// The dead connection can no longer remove the flag, but the server may well be alive (a
+// client killed with XKillClient): a new connection can.
+void DeleteFlagThroughNewConnection(const std::string& displayName) {
+  const DisplayPtr display(XOpenDisplay(displayName.c_str()));
+  if (display) DeleteFlag(display.get());
+}
+
+struct XFreeDeleter {
+  void operator()(unsigned char* data) const { XFree(data); }
+};
+
+}  // namespace
+
+SaverFlag::SaverFlag(Display* display)
+    : display_(display),
+      root_(XDefaultRootWindow(display)),
+      atom_(XInternAtom(display, kPropertyName, False)) {}
+
+SaverFlag::~SaverFlag() {
+  if (setHere_) Set(false);
+}
+
+void SaverFlag::Set(bool running) {
+  if (running) {
+    const long value = 1;
+    XChangeProperty(display_, root_, atom_, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&value), 1);
+    XSync(display_, False);
+    SetConnectionLostAction(
+        [name = std::string(XDisplayString(display_))] { DeleteFlagThroughNewConnection(name); });
+  } else {
+    DeleteFlag(display_);
+    SetConnectionLostAction(nullptr);
+  }
+  setHere_ = running;
+}
+
+bool SaverFlag::IsSet() const {
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* raw = nullptr;
+  XGetWindowProperty(display_, root_, atom_, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                     &remaining, &raw);
+  const std::unique_ptr<unsigned char, XFreeDeleter> data(raw);
+  // Xlib hands 32-bit items back as longs.
+  long value = 0;
+  if (data && type == XA_CARDINAL && format == 32 && count == 1) {
+    std::memcpy(&value, data.get(), sizeof value);
+  }
+  return value != 0;
+}
+
+}  // namespace quellar::x11
