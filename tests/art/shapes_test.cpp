@@ -30,29 +30,6 @@ TEST(CoverageTest, InkBoundsSpanEveryMarkedPixel) {
   EXPECT_EQ(bounds.bottom, 4);
 }
 
-TEST(CoverageTest, MergeKeepsTheStrongerCoverageAndDropsWhatFallsOutside) {
-  Coverage mask(3, 3);
-  mask.Set(1, 1, 100);
-  Coverage stroke(2, 2);
-  stroke.Set(0, 0, 50);
-  stroke.Set(1, 1, 255);
-  mask.Merge(stroke, 1, 1);
-  EXPECT_EQ(mask.At(1, 1), 100);
-  EXPECT_EQ(mask.At(2, 2), 255);
-  mask.Merge(stroke, 2, 2);  // its second pixel lands outside
-  EXPECT_EQ(mask.At(2, 2), 255);
-}
-
-TEST(CoverageTest, MirroringSwapsColumns) {
-  Coverage mask(3, 1);
-  mask.Set(0, 0, 10);
-  mask.Set(1, 0, 20);
-  const Coverage mirrored = mask.MirroredHorizontally();
-  EXPECT_EQ(mirrored.At(2, 0), 10);
-  EXPECT_EQ(mirrored.At(1, 0), 20);
-  EXPECT_EQ(mirrored.At(0, 0), 0);
-}
-
 TEST(ImageTest, PaintClipsAtTheEdges) {
   Image image(2, 2);
   Coverage mask(2, 2);

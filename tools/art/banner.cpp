@@ -1,5 +1,8 @@
 #include "tools/art/banner.h"
 
+#include <string_view>
+
+#include "tools/art/colours.h"
 #include "tools/art/emblem.h"
 
 namespace quellar::art {
@@ -8,31 +11,30 @@ namespace {
 constexpr int kWidth = 450;
 constexpr int kHeight = 65;
 constexpr int kLeft = 14;
-constexpr Rgb kPaleGreen{187, 232, 184};
-constexpr Rgb kGreen{56, 156, 50};
-constexpr Rgb kWhite{255, 255, 255};
 
 // The dialog cuts off the last column and draws a line over rows 63-64: the emblem keeps clear
 // of both.
 constexpr EmblemPlacement kEmblem{
     .centreX = 416.0, .centreY = 31.0, .radius = 27.0, .ringWidth = 2.5};
 
-// Pale at the top to the frame's green at the foot, like a glyph lit from above. Gives where
+// The rain's pale head colour at the top to the frame's green at the foot, like a glyph lit
+// from above. Gives where
 // the name's ink lies on the banner.
 Bounds PaintWordmark(Image& banner, const FontLibrary& library) {
   FontFace face(library, kBoldSans);
   face.SetPixelSize(36);
   const TextLine line = RenderLine(face, U"Quellar");
-  constexpr int kTop = -1;
   const Bounds ink = line.mask.InkBounds().value();
+  constexpr int kInkTop = 6;
+  const int top = kInkTop - ink.top;
   for (int row = ink.top; row < ink.bottom; ++row) {
     Coverage slice(line.mask.Width(), 1);
     for (int x = 0; x < slice.Width(); ++x) slice.Set(x, 0, line.mask.At(x, row));
     const int shade = (row - ink.top) * 255 / (ink.Height() - 1);
-    banner.Paint(slice, kLeft, kTop + row,
-                 Blend(kPaleGreen, kGreen, static_cast<std::uint8_t>(shade)));
+    banner.Paint(slice, kLeft, top + row,
+                 Blend(kHeadGreen, kFrameGreen, static_cast<std::uint8_t>(shade)));
   }
-  return {kLeft + ink.left, kTop + ink.top, kLeft + ink.right, kTop + ink.bottom};
+  return {kLeft + ink.left, top + ink.top, kLeft + ink.right, top + ink.bottom};
 }
 
 // The lower line is spaced out to the width of the name above it, which ends just short of
@@ -46,7 +48,7 @@ void PaintSubtitle(Image& banner, const FontLibrary& library, const Bounds& name
   const int tracking = (name.Width() - natural) / static_cast<int>(kText.size() - 1);
   const TextLine line = RenderLine(face, kText, tracking);
   const Bounds ink = line.mask.InkBounds().value();
-  banner.Paint(line.mask, name.left - ink.left, kBaseline - line.baseline, kGreen);
+  banner.Paint(line.mask, name.left - ink.left, kBaseline - line.baseline, kFrameGreen);
 }
 
 void PaintMaker(Image& banner, const FontLibrary& library) {

@@ -4,16 +4,11 @@
 #include <array>
 #include <cmath>
 
+#include "tools/art/colours.h"
 #include "tools/art/shapes.h"
 
 namespace quellar::art {
 namespace {
-
-constexpr Rgb kRingGreen{56, 156, 50};
-// The glyph sheet's three shades: tail, the glyph behind the head, head.
-constexpr Rgb kTail{96, 160, 96};
-constexpr Rgb kBody{128, 208, 128};
-constexpr Rgb kHead{187, 232, 184};
 
 // A streak in units of the radius, y downwards from the centre.
 struct Streak {
@@ -32,11 +27,9 @@ bool InCircle(double x, double y, const EmblemPlacement& at, double radius) {
   return dx * dx + dy * dy <= radius * radius;
 }
 
+// `from` at 0, `to` at 1.
 Rgb Lerp(Rgb from, Rgb to, double t) {
-  const auto channel = [t](std::uint8_t a, std::uint8_t b) {
-    return static_cast<std::uint8_t>(a + (b - a) * t + 0.5);
-  };
-  return {channel(from.r, to.r), channel(from.g, to.g), channel(from.b, to.b)};
+  return Blend(from, to, static_cast<std::uint8_t>(std::lround(std::clamp(t, 0.0, 1.0) * 255)));
 }
 
 // From black at the top of a streak through the tail and body shades to the head at the
@@ -44,9 +37,9 @@ Rgb Lerp(Rgb from, Rgb to, double t) {
 Rgb StreakColour(double t) {
   constexpr double kTailAt = 0.45;
   constexpr double kBodyAt = 0.8;
-  if (t < kTailAt) return Lerp(kBlack, kTail, t / kTailAt);
-  if (t < kBodyAt) return Lerp(kTail, kBody, (t - kTailAt) / (kBodyAt - kTailAt));
-  return Lerp(kBody, kHead, (t - kBodyAt) / (1.0 - kBodyAt));
+  if (t < kTailAt) return Lerp(kBlack, kTailGreen, t / kTailAt);
+  if (t < kBodyAt) return Lerp(kTailGreen, kBodyGreen, (t - kTailAt) / (kBodyAt - kTailAt));
+  return Lerp(kBodyGreen, kHeadGreen, (t - kBodyAt) / (1.0 - kBodyAt));
 }
 
 void PaintStreak(Image& image, const EmblemPlacement& at, const Streak& streak) {
@@ -80,14 +73,14 @@ void PaintEmblem(Image& image, const EmblemPlacement& placement) {
     return InCircle(x, y, placement, placement.radius) &&
            !InCircle(x, y, placement, placement.radius - placement.ringWidth);
   });
-  image.Paint(ring, 0, 0, kRingGreen);
+  image.Paint(ring, 0, 0, kFrameGreen);
   for (const Streak& streak : kStreaks) PaintStreak(image, placement, streak);
 }
 
 std::array<Rgb, 16> EmblemPalette() {
   std::array<Rgb, 16> palette{};
   std::size_t next = 1;
-  for (int step = 1; step <= 4; ++step) palette[next++] = Lerp(kBlack, kRingGreen, step / 4.0);
+  for (int step = 1; step <= 4; ++step) palette[next++] = Lerp(kBlack, kFrameGreen, step / 4.0);
   for (int step = 1; step <= 11; ++step) palette[next++] = StreakColour(step / 11.0);
   return palette;
 }

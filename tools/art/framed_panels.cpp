@@ -4,12 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "tools/art/colours.h"
 #include "tools/art/shapes.h"
 
 namespace quellar::art {
 namespace {
 
-constexpr Rgb kGreen{56, 156, 50};
 constexpr int kFrameThickness = 2;
 constexpr double kCornerRadius = 6.0;
 // Lettering keeps at least this much black between itself and the frame.
@@ -17,7 +17,7 @@ constexpr int kClearance = 3;
 
 Image FramedPanel(int width, int height) {
   Image panel(width, height);
-  panel.Paint(RoundedFrame(width, height, kFrameThickness, kCornerRadius), 0, 0, kGreen);
+  panel.Paint(RoundedFrame(width, height, kFrameThickness, kCornerRadius), 0, 0, kFrameGreen);
   return panel;
 }
 
@@ -46,7 +46,7 @@ Image DrawFailureBox(const FontLibrary& library) {
   const int y = (kHeight - ink.Height()) / 2 - ink.top;
   Image box = FramedPanel(kWidth, kHeight);
   CheckInsideFrame(box, line, x, y);
-  box.Paint(line.mask, x, y, kGreen);
+  box.Paint(line.mask, x, y, kFrameGreen);
   return box;
 }
 
@@ -73,7 +73,7 @@ Image DrawHelpPanel(const FontLibrary& library) {
     const TextLine line = RenderLine(face, kLines[index]);
     const int top = kFirstTop + static_cast<int>(index) * kLineSpacing;
     CheckInsideFrame(panel, line, kLeft, top);
-    panel.Paint(line.mask, kLeft, top, kGreen);
+    panel.Paint(line.mask, kLeft, top, kFrameGreen);
   }
   return panel;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/art/colours.h"
+
 namespace quellar::art {
 namespace {
 
@@ -16,7 +18,7 @@ constexpr int kCellHeight = 20;
 constexpr int kBandHeight = 22;
 constexpr int kGlyphCount = 47;
 
-constexpr std::array<Rgb, 3> kShadeInks{{{187, 232, 184}, {128, 208, 128}, {96, 160, 96}}};
+constexpr std::array<Rgb, 3> kShadeInks{kHeadGreen, kBodyGreen, kTailGreen};
 
 struct SheetGlyph {
   char32_t codepoint;  // 0: the blank cell
@@ -34,10 +36,11 @@ constexpr SheetGlyph Plain(char32_t codepoint) {
 // them. 36-46 are latin capitals and a colon that only the failure message uses.
 //
 // The failure message is the index sequence 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44 0. It
-// is drawn as a register dump, "IP 57BCDA : E00F": the instruction pointer at the fault and its
-// code. Its nine letters and the colon must each be a glyph of their own, since every glyph has
-// one shape; the digits come from the rain, which is why rain glyphs 1, 8 and 24 are the digits
-// 0, 7 and 5. Glyphs 38 (X) and 46 (R) complete the set; nothing draws them.
+// reads as a register dump, "IP 57BCDA : E00F": the instruction pointer at the fault and its
+// code. The sequence uses nine letter glyphs once each and doubles only a rain glyph, a pattern
+// that few phrases fit but hexadecimal does. The digits come from the rain, so rain glyphs 1, 8
+// and 24 are the digits 0, 7 and 5. Glyphs 38 (X) and 46 (R) complete the set; nothing draws
+// them.
 constexpr std::array<SheetGlyph, kGlyphCount> kGlyphs{{
     Plain(0),  // 0 blank
     Plain(U'0'), Plain(U'ｱ'),  Mirror(U'ｶ'), Plain(U'ｳ'),

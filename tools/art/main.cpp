@@ -2,11 +2,13 @@
 // into <directory> (normally resources/) and lists what it wrote. The same fonts give the same
 // bytes on every run, so regenerating shows up in version control only when the art changed.
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "tools/art/colours.h"
+
 namespace quellar::art {
 namespace {
 
@@ -14,7 +16,6 @@ constexpr int kFirstInkRow = 3;
 constexpr int kLastInkRow = 36;
 
 constexpr std::u32string_view kCharacters = U" 0123456789ABCDEFGHIJKLMNOPQRSTUVWXY:";
-constexpr Rgb kInk{0, 255, 0};
 
 // Squeezed to about half their natural width, the segment characters become the tall narrow
 // ones of a real display; thickened by a pixel, the thin diagonal segments of K, M, N, X and
@@ -65,7 +66,7 @@ Image DrawOsdFont(const FontLibrary& library) {
   Image font(kCellWidth * static_cast<int>(kCharacters.size()), kCellHeight);
   for (std::size_t index = 0; index < kCharacters.size(); ++index) {
     font.Paint(RenderCell(face, frame, kCharacters[index]), static_cast<int>(index) * kCellWidth, 0,
-               kInk);
+               kDisplayGreen);
   }
   return font;
 }
