@@ -9,16 +9,11 @@ start_x11_test 1024x768
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
 [ -z "$(screen_windows)" ] || fail "a bare server already has a full-screen window"
 
-"$QUELLAR" /s 2>"$WORK/stderr" &
-saver=$!
-wait_for 10 flag_is_set || fail "the screen-saver flag was not set on the root window"
-window=$(screen_windows)
-[ "$(wc -w <<<"$window")" = 1 ] || fail "expected one full-screen window, found: $window"
-
-info=$(xwininfo -id "$window")
+start_saver
+info=$(xwininfo -id "$SAVER_WINDOW")
 for line in "Absolute upper-left X:  0" "Absolute upper-left Y:  0" "Width: 1024" "Height: 768" \
     "Map State: IsViewable" "Override Redirect State: yes"; do
-  grep -qF "$line" <<<"$info" || fail "window $window: no \"$line\" in: $info"
+  grep -qF "$line" <<<"$info" || fail "window $SAVER_WINDOW: no \"$line\" in: $info"
 done
 # The background is white: one colour, black, means the window covers it all.
 screen=$(shot fullscreen)
@@ -32,20 +27,18 @@ second=$!
 wait_exit "$second" 3
 [ "$EXIT_STATUS" = 0 ] || fail "a second /s did not end at once with 0 ($EXIT_STATUS)"
 [ ! -e "$WORK/second.sqlite3" ] || fail "a second /s opened the settings store"
-[ "$(screen_windows)" = "$window" ] || fail "a second /s changed the full-screen windows"
+[ "$(screen_windows)" = "$SAVER_WINDOW" ] || fail "a second /s changed the full-screen windows"
 
 # The first press may only start the closing sequence; a second one always ends the run.
 xdotool key Escape
-wait_exit "$saver" 3
+wait_exit "$SAVER" 3
 if [ "$EXIT_STATUS" = running ]; then
   xdotool key Escape
-  wait_exit "$saver" 5
+  wait_exit "$SAVER" 5
 fi
 [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the run with status 0 ($EXIT_STATUS)"
 [ ! -s "$WORK/stderr" ] || fail "the run wrote to stderr: $(cat "$WORK/stderr")"
-! flag_is_set || fail "the screen-saver flag is still set after the run"
-[ -z "$(screen_windows)" ] || fail "a full-screen window is left after the run"
-[ "$(pointer_state)" = visible ] || fail "the pointer is still hidden after the run"
+expect_desktop_back
 
 stored=$(sqlite3 "$QUELLAR_REGISTRY" \
   "SELECT name || '=' || hex(data) FROM registry_values

@@ -1,7 +1,7 @@
 # Shared by the X11 end-to-end scripts, after lib.sh: the programs under test, a work directory
 # with a settings store of its own, and the checks of a full-screen run.
-# QUELLAR names the program under test; X11_CURSOR_PROBE, X11_PREVIEW_HOST, X11_PAINT_ROOT and
-# X11_PRESENTATION_CHECK the helpers of tests/x11. Screenshots go to E2E_SHOTS when it is set
+# QUELLAR names the program under test; X11_CURSOR_PROBE, X11_PREVIEW_HOST, X11_PAINT_ROOT,
+# X11_PRESENTATION_CHECK and X11_DESTROY_WINDOW the helpers of tests/x11. Screenshots go to E2E_SHOTS when it is set
 # (to look at them), else to the work directory.
 
 : "${QUELLAR:?QUELLAR must name the quellar executable}"
@@ -57,6 +57,23 @@ black_at() {
     "srgb(0,0,0)" | "gray(0)") return 0 ;;
     *) return 1 ;;
   esac
+}
+
+# start_saver: starts a full-screen run and waits until it has set the screen-saver flag;
+# SAVER is its process, SAVER_WINDOW its window, $WORK/stderr its error output.
+start_saver() {
+  "$QUELLAR" /s 2>"$WORK/stderr" &
+  SAVER=$!
+  wait_for 10 flag_is_set || fail "the screen-saver flag was not set on the root window"
+  SAVER_WINDOW=$(screen_windows)
+  [ "$(wc -w <<<"$SAVER_WINDOW")" = 1 ] || fail "not one full-screen window: $SAVER_WINDOW"
+}
+
+# expect_desktop_back: no full-screen window, no flag, the pointer visible.
+expect_desktop_back() {
+  ! flag_is_set || fail "the screen-saver flag is still set after the run"
+  [ -z "$(screen_windows)" ] || fail "a full-screen window is left after the run"
+  [ "$(pointer_state)" = visible ] || fail "the pointer is still hidden after the run"
 }
 
 pointer_state() { "$X11_CURSOR_PROBE"; }

@@ -8,11 +8,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "windows/x11/display.h"
+
 namespace {
 
-struct DisplayCloser {
-  void operator()(Display* display) const { XCloseDisplay(display); }
-};
 struct ImageFree {
   void operator()(XFixesCursorImage* image) const { XFree(image); }
 };
@@ -27,7 +26,7 @@ bool IsTransparent(const XFixesCursorImage& image) {
 }  // namespace
 
 int main() {
-  const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+  const quellar::x11::DisplayPtr display(XOpenDisplay(nullptr));
   int eventBase = 0;
   int errorBase = 0;
   if (!display || !XFixesQueryExtension(display.get(), &eventBase, &errorBase)) return 2;

@@ -8,16 +8,10 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
-
-struct DisplayCloser {
-  void operator()(Display* display) const { XCloseDisplay(display); }
-};
-
-}  // namespace
+#include "windows/x11/display.h"
 
 int main() {
-  const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+  const quellar::x11::DisplayPtr display(XOpenDisplay(nullptr));
   if (!display) return 2;
   Display* d = display.get();
   const ::Window root = XDefaultRootWindow(d);

@@ -18,6 +18,8 @@
 #include <string>
 #include <thread>
 
+#include "windows/x11/display.h"
+
 namespace {
 
 constexpr int kHostX = 100;
@@ -26,10 +28,6 @@ constexpr unsigned kHostWidth = 152;
 constexpr unsigned kHostHeight = 112;
 constexpr auto kPatience = std::chrono::seconds(5);
 constexpr auto kPollDelay = std::chrono::milliseconds(20);
-
-struct DisplayCloser {
-  void operator()(Display* display) const { XCloseDisplay(display); }
-};
 
 // The preview's process; killed if it is still running when the host gives up.
 class Preview {
@@ -99,7 +97,7 @@ int Fail(const std::string& reason) {
 
 int main(int argc, char** argv) {
   if (argc != 2) return Fail("usage: x11_preview_host QUELLAR");
-  const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+  const quellar::x11::DisplayPtr display(XOpenDisplay(nullptr));
   if (!display) return Fail("no display");
   Display* d = display.get();
   const int screen = XDefaultScreen(d);

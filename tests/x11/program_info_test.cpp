@@ -27,7 +27,7 @@ TEST(ProgramInfoTest, OnlyTheLastExtensionGoes) {
   EXPECT_EQ(DescribeProgram("/opt/q/quellar.v2.bin").exeName, "quellar.v2");
 }
 
-TEST(CommandLineTest, ArgumentsAfterTheProgramJoinWithSingleSpaces) {
+TEST(JoinArgumentsTest, ArgumentsAfterTheProgramJoinWithSingleSpaces) {
   const char* argv[] = {"/usr/bin/quellar", "/p", "2690548"};
   EXPECT_EQ(JoinArguments(3, argv), "/p 2690548");
   EXPECT_EQ(JoinArguments(1, argv), "");
