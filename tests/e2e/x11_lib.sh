@@ -10,6 +10,8 @@ WORK=$(mktemp -d)
 SHOTS=${E2E_SHOTS:-$WORK}
 mkdir -p "$SHOTS"
 export QUELLAR_REGISTRY="$WORK/registry.sqlite3"
+# The previous-instance lock lives here: scripts running side by side do not see each other.
+export XDG_RUNTIME_DIR="$WORK"
 
 x11_cleanup() {
   local pid
