@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/platform.h"
-#include "windows/memory/virtual_timers.h"
+#include "windows/timers/form_timers.h"
 #include "windows/softgdi/soft_gdi.h"
 
 namespace quellar::memory {
@@ -49,8 +49,8 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   std::int32_t ScreenSaverFlag() const { return screenSaverFlag_; }
   const std::vector<std::string>& MessageBoxes() const { return messageBoxes_; }
   bool SettingsDialogShown() const { return settingsDialogShown_; }
-  VirtualTimers& Timers() { return timers_; }
-  const VirtualTimers& Timers() const { return timers_; }
+  FormTimers& Timers() { return timers_; }
+  const FormTimers& Timers() const { return timers_; }
   softgdi::SoftGdi& Gdi() { return gdi_; }
 
   // Platform.
@@ -101,7 +101,7 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   registry::RegistryApi& registry_;
   MemoryConfig config_;
   softgdi::SoftGdi gdi_;
-  VirtualTimers timers_;
+  FormTimers timers_;
   WindowState window_;
   softgdi::Surface frame_;
   Handle windowDc_ = 0;

@@ -47,6 +47,7 @@ bool MemoryRun::Step(std::int64_t until) {
     if (*due == TimerId::Timer1) {
       ++timer1Ticks_;
       Guarded([this] { form_.Timer1_Timer(); });
+      if (onTimer1_) onTimer1_(timer1Ticks_);
     } else {
       Guarded([this] { form_.tmrOSD_Timer(); });
     }

@@ -4,6 +4,7 @@
 // drive the real engine through it.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,9 @@ class MemoryRun {
   // happen.
   void RunTicks(std::int64_t count);
 
+  // Called after every expiry of Timer1 with the number of expiries so far.
+  void OnTimer1(std::function<void(std::int64_t)> observer) { onTimer1_ = std::move(observer); }
+
   bool Ended() const { return endedAt_.has_value(); }
   std::optional<std::int64_t> EndedAt() const { return endedAt_; }
   std::int64_t Now() const { return platform_.Timers().Now(); }
@@ -57,6 +61,7 @@ class MemoryRun {
   std::vector<ScriptedEvent> script_;  // kept in time order
   std::optional<std::int64_t> endedAt_;
   std::int64_t timer1Ticks_ = 0;
+  std::function<void(std::int64_t)> onTimer1_;
 };
 
 }  // namespace quellar::memory

@@ -22,7 +22,7 @@ std::int64_t MonotonicMilliseconds() {
       .count();
 }
 
-EventLoop::EventLoop(Display* display, memory::VirtualTimers& timers, MainWindow& window,
+EventLoop::EventLoop(Display* display, FormTimers& timers, MainWindow& window,
                      WindowSurface& surface, FrmMain& form)
     : display_(display), timers_(timers), window_(window), surface_(surface), form_(form) {}
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "windows/frm_main.h"
-#include "windows/memory/virtual_timers.h"
+#include "windows/timers/form_timers.h"
 #include "windows/x11/input.h"
 #include "windows/x11/main_window.h"
 #include "windows/x11/window_surface.h"
@@ -20,7 +20,7 @@ std::int64_t MonotonicMilliseconds();
 
 class EventLoop {
  public:
-  EventLoop(Display* display, memory::VirtualTimers& timers, MainWindow& window,
+  EventLoop(Display* display, FormTimers& timers, MainWindow& window,
             WindowSurface& surface, FrmMain& form);
 
   // Returns only by an exception: the end of the process, a run-time error.
@@ -36,7 +36,7 @@ class EventLoop {
   void WaitForWork();
 
   Display* display_;
-  memory::VirtualTimers& timers_;
+  FormTimers& timers_;
   MainWindow& window_;
   WindowSurface& surface_;
   FrmMain& form_;

@@ -10,7 +10,7 @@
 
 #include "engine/platform.h"
 #include "windows/frm_main.h"
-#include "windows/memory/virtual_timers.h"
+#include "windows/timers/form_timers.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
@@ -81,7 +81,7 @@ class X11Platform : public Platform {
   const ProgramInfo program_;
   const InstanceLock instanceLock_;
   std::unique_ptr<registry::RegistryApi> registry_;  // opened at first use
-  memory::VirtualTimers timers_;
+  FormTimers timers_;
   softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.
   DisplayPtr display_;

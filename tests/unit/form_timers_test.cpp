@@ -1,13 +1,13 @@
 // Window timers on the virtual clock behave as window timers do.
 
-#include "windows/memory/virtual_timers.h"
+#include "windows/timers/form_timers.h"
 
 #include <gtest/gtest.h>
 
-namespace quellar::memory {
+namespace quellar {
 namespace {
 
-std::vector<std::int64_t> FiringsUntil(VirtualTimers& timers, std::int64_t until) {
+std::vector<std::int64_t> FiringsUntil(FormTimers& timers, std::int64_t until) {
   std::vector<std::int64_t> times;
   while (const auto due = timers.NextDue()) {
     if (*due > until) break;
@@ -17,16 +17,16 @@ std::vector<std::int64_t> FiringsUntil(VirtualTimers& timers, std::int64_t until
   return times;
 }
 
-TEST(VirtualTimersTest, FiresEveryIntervalWhileEnabled) {
-  VirtualTimers timers;
+TEST(FormTimersTest, FiresEveryIntervalWhileEnabled) {
+  FormTimers timers;
   timers.SetInterval(TimerId::Timer1, 41);
   EXPECT_FALSE(timers.NextDue()) << "not enabled yet";
   timers.SetEnabled(TimerId::Timer1, true);
   EXPECT_EQ(FiringsUntil(timers, 130), (std::vector<std::int64_t>{41, 82, 123}));
 }
 
-TEST(VirtualTimersTest, SettingTheIntervalRestartsTheCountdown) {
-  VirtualTimers timers;
+TEST(FormTimersTest, SettingTheIntervalRestartsTheCountdown) {
+  FormTimers timers;
   timers.SetInterval(TimerId::tmrOSD, 2000);
   timers.SetEnabled(TimerId::tmrOSD, true);
   timers.AdvanceTo(1500);
@@ -37,8 +37,8 @@ TEST(VirtualTimersTest, SettingTheIntervalRestartsTheCountdown) {
   EXPECT_EQ(timers.NextDue(), 1600);
 }
 
-TEST(VirtualTimersTest, AnIntervalOfZeroNeverFires) {
-  VirtualTimers timers;
+TEST(FormTimersTest, AnIntervalOfZeroNeverFires) {
+  FormTimers timers;
   timers.SetEnabled(TimerId::Timer1, true);
   timers.SetInterval(TimerId::Timer1, 0);
   EXPECT_FALSE(timers.NextDue());
@@ -46,4 +46,4 @@ TEST(VirtualTimersTest, AnIntervalOfZeroNeverFires) {
 }
 
 }  // namespace
-}  // namespace quellar::memory
+}  // namespace quellar

@@ -1,6 +1,7 @@
 #pragma once
-// The two window timers on a virtual clock: nothing waits, time moves only when the runner
-// advances it, so every run is reproducible.
+// The two timers of frmMain with window-timer rules, on a clock that only the caller moves: the
+// memory platform moves it in virtual time, so every run there is reproducible; the X11 loop
+// moves it with the monotonic clock.
 
 #include <array>
 #include <cstdint>
@@ -8,9 +9,9 @@
 
 #include "engine/platform.h"
 
-namespace quellar::memory {
+namespace quellar {
 
-class VirtualTimers {
+class FormTimers {
  public:
   std::int64_t Now() const { return now_; }
 
@@ -42,4 +43,4 @@ class VirtualTimers {
   std::int64_t now_ = 0;
 };
 
-}  // namespace quellar::memory
+}  // namespace quellar

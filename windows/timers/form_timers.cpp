@@ -1,22 +1,22 @@
-#include "windows/memory/virtual_timers.h"
+#include "windows/timers/form_timers.h"
 
 #include <algorithm>
 
-namespace quellar::memory {
+namespace quellar {
 
-void VirtualTimers::SetInterval(TimerId timer, std::int32_t milliseconds) {
+void FormTimers::SetInterval(TimerId timer, std::int32_t milliseconds) {
   Timer& t = Of(timer);
   t.interval = milliseconds;
   Restart(t);
 }
 
-void VirtualTimers::SetEnabled(TimerId timer, bool enabled) {
+void FormTimers::SetEnabled(TimerId timer, bool enabled) {
   Timer& t = Of(timer);
   t.enabled = enabled;
   Restart(t);
 }
 
-std::optional<std::int64_t> VirtualTimers::NextDue() const {
+std::optional<std::int64_t> FormTimers::NextDue() const {
   std::optional<std::int64_t> earliest;
   for (const Timer& t : timers_) {
     if (t.Running() && (!earliest || t.due < *earliest)) earliest = t.due;
@@ -24,9 +24,9 @@ std::optional<std::int64_t> VirtualTimers::NextDue() const {
   return earliest;
 }
 
-void VirtualTimers::AdvanceTo(std::int64_t time) { now_ = std::max(now_, time); }
+void FormTimers::AdvanceTo(std::int64_t time) { now_ = std::max(now_, time); }
 
-std::optional<TimerId> VirtualTimers::TakeDue() {
+std::optional<TimerId> FormTimers::TakeDue() {
   for (const TimerId id : {TimerId::Timer1, TimerId::tmrOSD}) {
     Timer& t = Of(id);
     if (t.Running() && t.due <= now_) {
@@ -37,4 +37,4 @@ std::optional<TimerId> VirtualTimers::TakeDue() {
   return std::nullopt;
 }
 
-}  // namespace quellar::memory
+}  // namespace quellar
