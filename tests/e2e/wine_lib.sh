@@ -1,0 +1,118 @@
+# Shared by the Wine scripts; source it with the script's arguments: ARCH PROGRAM [HOST_DIR].
+# ARCH is win32 or win64, PROGRAM Quellar.scr (or the program under test), HOST_DIR the folder
+# of the host programs (spi_query.exe, window_query.exe, preview_host.exe).
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+repo=$(cd "$here/../.." && pwd)
+
+WINE_ARCH=$1
+PROGRAM=$2
+HOST_DIR=${3:-}
+QUELLAR_KEY='HKLM\SOFTWARE\Tovenlab\QuellarScreensaver'
+# Wine starts its 32-bit reg.exe even in a 64-bit prefix; a 64-bit program's keys are in the
+# other view.
+REG_VIEW=()
+[ "$WINE_ARCH" = win64 ] && REG_VIEW=(/reg:64)
+SHOT_DIR=${QUELLAR_SHOT_DIR:-$PWD/shots}
+
+# A prefix of the scripts' own (one per build tree when CTest names it), made by wine-run on
+# first use: every script ends its Wine server, which must not stop programs of anyone else's
+# prefix. The variables are wine-run's.
+export QUELLAR_WINE_HOME=${QUELLAR_E2E_WINE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quellar/e2e}
+export WINEPREFIX="$QUELLAR_WINE_HOME/wine-$WINE_ARCH" WINEARCH=$WINE_ARCH WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+wine_run() { "$repo/scripts/wine-run" "$WINE_ARCH" "$@" | tr -d '\r'; }
+
+stop_wine() {
+  [ -d "$WINEPREFIX" ] || return 0
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+
+# start_wine_display [WIDTHxHEIGHT]: a fresh Xvfb and a Wine server started for it; a server
+# left running from before stays bound to its old display, so it is ended first.
+start_wine_display() {
+  start_xvfb "${1:-1024x768}"
+  stop_wine
+  WORK_DIR=$(mktemp -d)
+  trap 'stop_wine; stop_xvfb; rm -rf "$WORK_DIR"' EXIT
+  # Makes the prefix if needed and starts the server, so later waits time only the program.
+  wine_run cmd /c exit >/dev/null 2>&1 || fail "Wine does not start"
+}
+
+# windows_path PATH: a Unix path as Wine's drive Z: (the root directory) names it.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# start_saver ARGS...: starts the program in the background; SAVER_PID is its process.
+start_saver() {
+  "$repo/scripts/wine-run" "$WINE_ARCH" "$PROGRAM" "$@" &
+  SAVER_PID=$!
+}
+
+# await_saver_exit SECONDS: waits for the program to end; SAVER_EXIT is its exit code. Not in
+# a subshell: only this shell can collect its child's code.
+await_saver_exit() {
+  wait_for "$1" bash -c "! kill -0 $SAVER_PID" || fail "the program is still running after $1 s"
+  SAVER_EXIT=0
+  wait "$SAVER_PID" || SAVER_EXIT=$?
+}
+
+# run_saver SECONDS ARGS...: runs the program to its end; SAVER_EXIT is its exit code.
+run_saver() {
+  local limit=$1
+  shift
+  start_saver "$@"
+  await_saver_exit "$limit"
+}
+
+# find_window NAME: the visible X windows whose name matches the regular expression NAME.
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+await_window() { wait_for "$2" find_window "$1" || fail "no window named $1 after $2 s"; }
+
+# spi_running: 1 while the system reports a running screen saver, else 0.
+spi_running() { wine_run "$HOST_DIR/spi_query.exe"; }
+
+# window_property CAPTION NAME: one property that window_query.exe reports of the window.
+window_property() {
+  wine_run "$HOST_DIR/window_query.exe" "$1" | sed -n "s/^$2 //p"
+}
+
+# expect_equal WHAT ACTUAL EXPECTED
+expect_equal() { [ "$2" = "$3" ] || fail "$1: '$2', expected '$3'"; }
+
+# registry_value NAME: "TYPE DATA" of a value of the program's key, or nothing.
+registry_value() {
+  wine_run reg query "$QUELLAR_KEY" /v "$1" "${REG_VIEW[@]}" 2>/dev/null |
+    awk -v name="$1" '$1 == name { $1 = ""; sub(/^ +/, ""); print }'
+}
+
+forget_settings() { wine_run reg delete "$QUELLAR_KEY" /f "${REG_VIEW[@]}" >/dev/null 2>&1 || true; }
+
+key_exists() { wine_run reg query "$QUELLAR_KEY" "${REG_VIEW[@]}" >/dev/null 2>&1; }
+
+# screenshot NAME: the whole screen into $SHOT_DIR/NAME.png; prints the file.
+screenshot() {
+  mkdir -p "$SHOT_DIR"
+  import -window root -display "$DISPLAY" "$SHOT_DIR/$1.png"
+  echo "$SHOT_DIR/$1.png"
+}
+
+# paint_root: a blue root window, so that a screenshot shows whatever no window covers.
+paint_root() {
+  convert -size 8x8 'xc:#2050a0' "$WORK_DIR/root.png"
+  display -window root "$WORK_DIR/root.png" 2>/dev/null || true
+  [ "$(pixel 0 0 "$(screenshot root)")" = "srgb(32,80,160)" ] || fail "the root cannot be painted"
+}
+
+# expect_black FILE X Y: one pixel of a screenshot is black (a one-colour image names it gray).
+expect_black() {
+  case "$(pixel "$2" "$3" "$1")" in
+    "srgb(0,0,0)" | "gray(0)") ;;
+    *) fail "pixel $2,$3 of $1 is $(pixel "$2" "$3" "$1"), not black" ;;
+  esac
+}
+
+# Keys go to the window under the pointer when no window manager gives focus.
+point_at_window() { xdotool mousemove --window "$1" 20 20; }
