@@ -18,9 +18,7 @@ expect_equal "saver flag while running" "$(spi_running)" 1
 
 shot=$(screenshot fullscreen)
 note "full screen: $shot"
-expect_equal "colours" "$(colours "$shot")" 1
-expect_black "$shot" 0 0
-expect_black "$shot" 1023 767
+expect_covered "$shot"
 
 first_pid=$SAVER_PID
 run_saver 15 /s
