@@ -7,6 +7,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/platform.h"
+#include "engine/random_generator.h"
 
 namespace quellar::engine {
 
@@ -21,7 +22,8 @@ inline constexpr std::int16_t kHelpPanel = 104;
 
 class Engine {
  public:
-  explicit Engine(Platform& platform) : platform_(platform) {}
+  // `seed` starts the random generator; a platform passes a fixed one for reproducible runs.
+  Engine(Platform& platform, std::uint64_t seed) : platform_(platform), random_(seed) {}
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
@@ -50,8 +52,14 @@ class Engine {
   void ReadSettings();
   std::string Setting(const char* name, const std::string& defaultText, const char* letter);
   void SaveSetting(const char* name, const std::string& text, const char* letter);
+  void RainStep();
+  void StartOneChain();
+  void StepColumn(std::int16_t column);
+  void StepHead(std::int16_t column);
+  void Reseed();
 
   Platform& platform_;
+  RandomGenerator random_;
 };
 
 }  // namespace quellar::engine

@@ -68,6 +68,9 @@ class Platform {
 
   // System.
   virtual ScreenTwips ScreenSize() = 0;
+  // A reading of the system clock at any resolution; the rain's generator mixes it in when it
+  // reseeds.
+  virtual std::uint64_t ClockReading() = 0;
   virtual std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam,
                                             std::int32_t& pvParam, std::uint32_t winIni) = 0;
   virtual std::int32_t ShowCursor(bool show) = 0;

@@ -2,6 +2,9 @@
 
 namespace quellar::engine {
 
-void Engine::Tick() { Present(); }
+void Engine::Tick() {
+  if (state.failPhase == 0) RainStep();
+  Present();
+}
 
 }  // namespace quellar::engine

@@ -21,6 +21,7 @@ struct MemoryConfig {
   std::int32_t screenSaverRunning = 0;  // what action 114 answers at start
   std::map<Handle, Rect> hostWindows;   // windows of other programs, by handle
   bool logDrawing = false;              // also log BitBlt calls
+  std::uint64_t seed = 1;               // of the engine's random generator
 };
 
 // The window frmMain as the desktop would show it.
@@ -42,6 +43,7 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   MemoryPlatform(registry::RegistryApi& registry, MemoryConfig config);
 
   // Observable state.
+  const MemoryConfig& Config() const { return config_; }
   const std::vector<std::string>& Calls() const { return calls_; }
   const WindowState& Window() const { return window_; }
   const softgdi::Surface& Frame() const { return frame_; }
@@ -59,6 +61,7 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   bool PrevInstance() override { return config_.prevInstance; }
   [[noreturn]] void EndProcess() override;
   ScreenTwips ScreenSize() override;
+  std::uint64_t ClockReading() override { return static_cast<std::uint64_t>(timers_.Now()); }
   std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam,
                                 std::int32_t& pvParam, std::uint32_t winIni) override;
   std::int32_t ShowCursor(bool show) override;

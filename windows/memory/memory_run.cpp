@@ -7,7 +7,9 @@
 namespace quellar::memory {
 
 MemoryRun::MemoryRun(registry::RegistryApi& registry, MemoryConfig config)
-    : platform_(registry, std::move(config)), engine_(platform_), form_(engine_) {}
+    : platform_(registry, std::move(config)),
+      engine_(platform_, platform_.Config().seed),
+      form_(engine_) {}
 
 template <typename Handler>
 void MemoryRun::Guarded(Handler handler) {

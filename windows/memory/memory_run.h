@@ -47,6 +47,7 @@ class MemoryRun {
   MemoryPlatform& Platform() { return platform_; }
   const MemoryPlatform& Platform() const { return platform_; }
   engine::Engine& Engine() { return engine_; }
+  const engine::Engine& Engine() const { return engine_; }
 
  private:
   // Delivers the next happening at or before `until`; false when there is none.

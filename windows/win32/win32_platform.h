@@ -2,6 +2,7 @@
 // The port on Win32: every call is the real user32, gdi32, kernel32 or advapi32 one, with the
 // arguments the engine passes.
 
+#include <chrono>
 #include <windows.h>
 
 #include <memory>
@@ -31,6 +32,9 @@ class Win32Platform final : public Platform {
 
   // System.
   ScreenTwips ScreenSize() override;
+  std::uint64_t ClockReading() override {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
   std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam, std::int32_t& pvParam,
                                 std::uint32_t winIni) override;
   std::int32_t ShowCursor(bool show) override { return desktop_.ShowCursor(show); }

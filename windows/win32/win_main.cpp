@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <random>
+
 #include "engine/engine.h"
 #include "windows/frm_main.h"
 #include "windows/win32/error_report.h"
@@ -25,7 +27,7 @@ int Run(HINSTANCE instance) {
   win32::RunEnd runEnd;
   {
     win32::Win32Platform platform(instance, runEnd);
-    engine::Engine engine(platform);
+    engine::Engine engine(platform, std::random_device{}());
     FrmMain form(engine);
     win32::FrmMainEvents events(form, engine);
     platform.Attach(events);

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <iostream>
+#include <random>
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
@@ -14,7 +15,7 @@ namespace {
 
 int RunProgram(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
-  quellar::engine::Engine engine(platform);
+  quellar::engine::Engine engine(platform, std::random_device{}());
   quellar::FrmMain form(engine);
   engine.Main();
   if (platform.HasMainWindow()) platform.Run(form);

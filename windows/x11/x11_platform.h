@@ -4,6 +4,7 @@
 // dialog are GTK windows. The display is opened at start when there is one; only the services
 // that need it fail without it.
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ class X11Platform : public Platform {
   [[noreturn]] void EndProcess() override;
 
   ScreenTwips ScreenSize() override;
+  std::uint64_t ClockReading() override {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
   std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam, std::int32_t& pvParam,
                                 std::uint32_t winIni) override;
   std::int32_t ShowCursor(bool show) override;

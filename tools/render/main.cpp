@@ -1,0 +1,117 @@
+// quellar-render: runs the real engine on the memory platform and writes its pictures.
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "engine/runtime_error.h"
+#include "registry/sqlite/sqlite_store.h"
+#include "tools/render/png_writer.h"
+#include "tools/render/render_options.h"
+#include "tools/render/state_json.h"
+#include "windows/memory/memory_run.h"
+
+namespace quellar::render {
+namespace {
+
+constexpr int kStillRunning = 0;
+constexpr int kRuntimeError = 1;
+constexpr int kBadOption = 2;
+constexpr int kEnded = 10;
+
+memory::MemoryConfig ConfigOf(const RenderOptions& options) {
+  memory::MemoryConfig config;
+  config.commandLine = options.commandLine;
+  config.screenWidth = options.screenWidth;
+  config.screenHeight = options.screenHeight;
+  config.hostWindows[1] = Rect{0, 0, options.hostWidth, options.hostHeight};
+  config.seed = options.seed;
+  return config;
+}
+
+bool WritePicture(const memory::MemoryRun& run, const std::string& file) {
+  const std::string error = WritePng(run.Platform().Frame(), file);
+  if (!error.empty()) {
+    std::cerr << "quellar-render: " << error << "\n";
+    return false;
+  }
+  std::cout << "wrote " << file << " (" << run.Platform().Frame().width << "x"
+            << run.Platform().Frame().height << ", after tick " << run.Timer1Ticks() << ")\n";
+  return true;
+}
+
+bool WriteState(const memory::MemoryRun& run, const std::string& file) {
+  std::ofstream out(file);
+  out << StateJson(run.Engine().state);
+  if (!out.flush()) {
+    std::cerr << "quellar-render: " << file << ": cannot be written\n";
+    return false;
+  }
+  std::cout << "wrote " << file << "\n";
+  return true;
+}
+
+void Advance(memory::MemoryRun& run, const RenderOptions& options) {
+  if (options.ticks) {
+    run.RunTicks(*options.ticks - run.Timer1Ticks());
+  } else {
+    run.RunUntil(*options.milliseconds);
+  }
+}
+
+int Render(const RenderOptions& options) {
+  registry::SqliteStore store(options.storeFile);
+  memory::MemoryRun run(store, ConfigOf(options));
+  for (const memory::ScriptedEvent& event : options.events) run.Schedule(event);
+  bool written = true;
+  run.OnTimer1([&](std::int64_t tick) {
+    for (const PictureAt& picture : options.pictures) {
+      if (picture.tick == tick) written = WritePicture(run, picture.file) && written;
+    }
+  });
+  run.Start();
+  Advance(run, options);
+
+  if (run.Ended()) {
+    std::cout << "the program ended at " << *run.EndedAt() << " ms after " << run.Timer1Ticks()
+              << " ticks\n";
+  } else {
+    std::cout << "still running at " << run.Now() << " ms after " << run.Timer1Ticks()
+              << " ticks\n";
+  }
+  if (run.Platform().Frame().pixels.empty()) {
+    std::cout << "no window was shown: no picture written\n";
+  } else {
+    written = WritePicture(run, options.pngFile) && written;
+  }
+  if (!options.stateFile.empty()) written = WriteState(run, options.stateFile) && written;
+  if (!written) return kRuntimeError;
+  return run.Ended() ? kEnded : kStillRunning;
+}
+
+}  // namespace
+}  // namespace quellar::render
+
+int main(int argc, char** argv) {
+  using namespace quellar::render;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  auto parsed = ParseRenderOptions(args);
+  if (const std::string* error = std::get_if<std::string>(&parsed)) {
+    std::cerr << "quellar-render: " << *error << "\n";
+    return kBadOption;
+  }
+  const RenderOptions& options = std::get<RenderOptions>(parsed);
+  if (options.help) {
+    std::cout << kRenderUsage;
+    return 0;
+  }
+  try {
+    return Render(options);
+  } catch (const quellar::RuntimeError& error) {
+    std::cerr << "quellar-render: run-time error: " << error.what() << "\n";
+    return kRuntimeError;
+  } catch (const std::runtime_error& error) {  // the store could not be opened
+    std::cerr << "quellar-render: " << error.what() << "\n";
+    return kBadOption;
+  }
+}

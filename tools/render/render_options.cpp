@@ -1,0 +1,185 @@
+#include "tools/render/render_options.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+namespace quellar::render {
+
+const char* const kRenderUsage = R"(Usage: quellar-render [options]
+
+Runs the screen saver's engine headless, in virtual time, and writes its window as PNG.
+
+Run:
+  --screen WxH          full-screen run on a screen of WxH pixels (default 1024x768)
+  --preview WxH         preview run inside a host window of WxH pixels
+  --command TEXT        any other command line (for example /a or /c)
+  --store FILE          settings store (SQLite file); read and written as a real run does
+                        (default: a fresh store in memory)
+  --seed N              seed of the random generator (default 1)
+  --ticks N             run until the animation timer has fired N times
+  --time MS             run for MS virtual milliseconds (default: 2000 when --ticks is absent)
+Input, at virtual times in milliseconds (each may be given several times):
+  --key MS:CODE         a key press with Windows virtual-key code CODE (27 Escape, 107 keypad +)
+  --click MS[:BUTTON]   a mouse button press (BUTTON 1 left, 2 right, 4 middle; default 1)
+  --dblclick MS         a double click
+  --move MS[:X,Y]       a pointer movement (to X,Y; default 0,0)
+Output:
+  --png FILE            the window's picture at the end (default quellar.png)
+  --png-at TICK:FILE    also the picture right after tick TICK
+  --state FILE          the engine state as JSON at the end
+  --help                this text
+
+It prints whether the run ended and when. Exit status: 0 the run was still going at the end,
+10 the program ended (and at which virtual time it says), 1 a run-time error, 2 a bad option.
+)";
+
+namespace {
+
+template <typename Int>
+bool ParseInt(std::string_view text, Int& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end;
+}
+
+bool ParseSize(std::string_view text, std::int32_t& width, std::int32_t& height) {
+  const std::size_t x = text.find('x');
+  return x != std::string_view::npos && ParseInt(text.substr(0, x), width) &&
+         ParseInt(text.substr(x + 1), height) && width > 0 && height > 0 && width <= 16000 &&
+         height <= 16000;
+}
+
+// "MS" or "MS:REST"; `rest` is empty when there is no colon.
+bool SplitTime(std::string_view text, std::int64_t& at, std::string_view& rest) {
+  const std::size_t colon = text.find(':');
+  rest = colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
+  return ParseInt(text.substr(0, colon), at) && at >= 0 &&
+         (colon == std::string_view::npos || !rest.empty());
+}
+
+using Kind = memory::ScriptedEvent::Kind;
+
+bool ParseEvent(Kind kind, std::string_view text, memory::ScriptedEvent& event) {
+  std::string_view rest;
+  if (!SplitTime(text, event.at, rest)) return false;
+  event.kind = kind;
+  switch (kind) {
+    case Kind::Key:
+      return ParseInt(rest, event.code) && event.code > 0;
+    case Kind::Button:
+      event.code = 1;
+      return rest.empty() || (ParseInt(rest, event.code) && event.code > 0);
+    case Kind::DoubleClick:
+      return rest.empty();
+    case Kind::Move: {
+      if (rest.empty()) return true;
+      const std::size_t comma = rest.find(',');
+      std::int32_t x = 0, y = 0;
+      if (comma == std::string_view::npos || !ParseInt(rest.substr(0, comma), x) ||
+          !ParseInt(rest.substr(comma + 1), y)) {
+        return false;
+      }
+      event.x = static_cast<float>(x);
+      event.y = static_cast<float>(y);
+      return true;
+    }
+  }
+  return false;
+}
+
+using Setter = std::function<bool(RenderOptions&, std::string_view)>;
+
+Setter EventSetter(Kind kind) {
+  return [kind](RenderOptions& o, std::string_view v) {
+    memory::ScriptedEvent event;
+    if (!ParseEvent(kind, v, event)) return false;
+    o.events.push_back(event);
+    return true;
+  };
+}
+
+const std::map<std::string, Setter, std::less<>>& Setters() {
+  static const std::map<std::string, Setter, std::less<>> setters = {
+      {"--screen",
+       [](RenderOptions& o, std::string_view v) {
+         o.commandLine = "/s";
+         return ParseSize(v, o.screenWidth, o.screenHeight);
+       }},
+      {"--preview",
+       [](RenderOptions& o, std::string_view v) {
+         o.commandLine = "/p 1";
+         return ParseSize(v, o.hostWidth, o.hostHeight);
+       }},
+      {"--command",
+       [](RenderOptions& o, std::string_view v) {
+         o.commandLine = v;
+         return true;
+       }},
+      {"--store",
+       [](RenderOptions& o, std::string_view v) {
+         o.storeFile = v;
+         return !v.empty();
+       }},
+      {"--seed", [](RenderOptions& o, std::string_view v) { return ParseInt(v, o.seed); }},
+      {"--ticks",
+       [](RenderOptions& o, std::string_view v) {
+         o.ticks = 0;
+         return ParseInt(v, *o.ticks) && *o.ticks >= 0;
+       }},
+      {"--time",
+       [](RenderOptions& o, std::string_view v) {
+         o.milliseconds = 0;
+         return ParseInt(v, *o.milliseconds) && *o.milliseconds >= 0;
+       }},
+      {"--key", EventSetter(Kind::Key)},
+      {"--click", EventSetter(Kind::Button)},
+      {"--dblclick", EventSetter(Kind::DoubleClick)},
+      {"--move", EventSetter(Kind::Move)},
+      {"--png",
+       [](RenderOptions& o, std::string_view v) {
+         o.pngFile = v;
+         return !v.empty();
+       }},
+      {"--png-at",
+       [](RenderOptions& o, std::string_view v) {
+         PictureAt picture;
+         std::string_view file;
+         if (!SplitTime(v, picture.tick, file) || file.empty()) return false;
+         picture.file = file;
+         o.pictures.push_back(picture);
+         return true;
+       }},
+      {"--state",
+       [](RenderOptions& o, std::string_view v) {
+         o.stateFile = v;
+         return !v.empty();
+       }},
+  };
+  return setters;
+}
+
+}  // namespace
+
+std::variant<RenderOptions, std::string> ParseRenderOptions(const std::vector<std::string>& args) {
+  RenderOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (name == "--help" || name == "-h") {
+      options.help = true;
+      continue;
+    }
+    const auto setter = Setters().find(name);
+    if (setter == Setters().end()) return "unknown option '" + name + "' (see --help)";
+    if (i + 1 == args.size()) return "option " + name + " needs a value (see --help)";
+    const std::string& value = args[++i];
+    if (!setter->second(options, value)) {
+      return "invalid value '" + value + "' for " + name + " (see --help)";
+    }
+  }
+  if (options.ticks && options.milliseconds) return "give either --ticks or --time, not both";
+  if (!options.ticks && !options.milliseconds) options.milliseconds = 2000;
+  return options;
+}
+
+}  // namespace quellar::render

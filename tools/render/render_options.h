@@ -1,0 +1,41 @@
+#pragma once
+// The command line of quellar-render.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "windows/memory/memory_run.h"
+
+namespace quellar::render {
+
+struct PictureAt {
+  std::int64_t tick = 0;
+  std::string file;
+};
+
+struct RenderOptions {
+  std::string commandLine = "/s";
+  std::int32_t screenWidth = 1024;
+  std::int32_t screenHeight = 768;
+  std::int32_t hostWidth = 0;  // a preview's host window
+  std::int32_t hostHeight = 0;
+  std::string storeFile = ":memory:";
+  std::uint64_t seed = 1;
+  std::optional<std::int64_t> ticks;
+  std::optional<std::int64_t> milliseconds;
+  std::vector<memory::ScriptedEvent> events;
+  std::string pngFile = "quellar.png";
+  std::vector<PictureAt> pictures;
+  std::string stateFile;
+  bool help = false;
+};
+
+// The options, or a message saying what is wrong with the command line.
+std::variant<RenderOptions, std::string> ParseRenderOptions(const std::vector<std::string>& args);
+
+extern const char* const kRenderUsage;
+
+}  // namespace quellar::render
