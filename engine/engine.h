@@ -38,6 +38,9 @@ class Engine {
 
   void Tick();
   void HandleKey(const std::int16_t& keyCode);
+  void ShowOsd(std::string text);
+  void ClearOsd();
+  std::int16_t OsdCellOf(const std::int16_t& code);
   void DrawCell(std::int16_t glyph, std::int16_t shade, std::int16_t x, std::int16_t y);
   void Present();
 
@@ -57,6 +60,13 @@ class Engine {
   void StepColumn(std::int16_t column);
   void StepHead(std::int16_t column);
   void Reseed();
+  void FailureStep();
+  void TypeGlyph(std::int16_t above, std::int16_t message, std::int16_t below);
+  void ShowSpeed();
+  void ShowChainLength();
+  void ResetToDefaults();
+  void ToggleHelp();
+  void DrawOsdCell(std::int16_t position, std::int16_t cell);
 
   Platform& platform_;
   RandomGenerator random_;

@@ -1,16 +1,106 @@
+#include <algorithm>
+#include <string>
+
 #include "engine/engine.h"
+#include "engine/runtime_error.h"
 
 namespace quellar::engine {
-
 namespace {
+
+constexpr std::int16_t kKeyEnter = 13;
 constexpr std::int16_t kKeyEscape = 27;
 constexpr std::int16_t kKeySpace = 32;
+constexpr std::int16_t kKeyHome = 36;
+constexpr std::int16_t kKeyMultiply = 106;  // numeric keypad *
+constexpr std::int16_t kKeyAdd = 107;       // numeric keypad +
+constexpr std::int16_t kKeySubtract = 109;  // numeric keypad -
+constexpr std::int16_t kKeyDivide = 111;    // numeric keypad /
+constexpr std::int16_t kKeyF1 = 112;
+
+constexpr std::int16_t kDefaultInterval = 41;
+constexpr std::int16_t kDefaultChain = 28;
+
+// The number right-aligned in a field of `width` characters, after `label`, with a trailing
+// space that the display shows as a blank cell.
+std::string Message(const char* label, std::int32_t number, std::size_t width) {
+  const std::string digits = std::to_string(number);
+  const std::size_t padding = digits.size() < width ? width - digits.size() : 0;
+  return label + std::string(padding, ' ') + digits + " ";
+}
+
 }  // namespace
 
-// Only the way out exists so far: Space or Escape ends a full-screen run.
 void Engine::HandleKey(const std::int16_t& keyCode) {
   if (state.runMode != kRunFullScreen) return;
-  if (keyCode == kKeySpace || keyCode == kKeyEscape) Shutdown();
+  if (keyCode == kKeySpace || keyCode == kKeyEscape) {
+    if (state.failPhase == 0) {
+      state.failPhase = 1;
+    } else {
+      Shutdown();
+    }
+  }
+  // While the failure sequence runs only Space and Escape act.
+  if (state.failPhase > 0) return;
+
+  switch (keyCode) {
+    case kKeyEnter:
+      state.randomDeleting = state.randomDeleting != 0 ? kFalse : kTrue;
+      ShowOsd(state.randomDeleting != 0 ? "Random deleting ON " : "Random deleting OFF ");
+      break;
+    case kKeyHome:
+      ResetToDefaults();
+      break;
+    case kKeyMultiply:
+      if (state.chainLength < Checked16(state.rowCount + 2)) {
+        state.chainLength = Checked16(state.chainLength + 1);
+      }
+      ShowChainLength();
+      break;
+    case kKeyAdd:
+      // Never below 1: the timer would refuse an interval of 0 or less and end the program
+      // with the desktop still in the screen-saver state.
+      if (state.tickInterval > 1) {
+        state.tickInterval = std::max<std::int16_t>(1, Checked16(state.tickInterval - 10));
+      }
+      ShowSpeed();
+      break;
+    case kKeySubtract:
+      if (state.tickInterval < 1001) state.tickInterval = Checked16(state.tickInterval + 10);
+      ShowSpeed();
+      break;
+    case kKeyDivide:
+      if (state.chainLength > 2) state.chainLength = Checked16(state.chainLength - 1);
+      ShowChainLength();
+      break;
+    case kKeyF1:
+      ToggleHelp();
+      break;
+    default:
+      break;
+  }
+}
+
+// The speed shown is a percentage of the fastest interval, read back from the timer.
+void Engine::ShowSpeed() {
+  SetTimer1Interval(state.tickInterval);
+  const auto interval = static_cast<std::int16_t>(platform_.TimerInterval(TimerId::Timer1));
+  state.loopIndex = RoundTo16(100.0 - (interval - 1) / 10.0);
+  ShowOsd(Message("Speed:", state.loopIndex, 4));
+}
+
+// The length shown counts the cells a chain shows, one less than chainLength.
+void Engine::ShowChainLength() {
+  ShowOsd(Message("Chain length:", Checked16(state.chainLength - 1), 3));
+}
+
+void Engine::ResetToDefaults() {
+  state.tickInterval = kDefaultInterval;
+  SetTimer1Interval(kDefaultInterval);
+  state.chainLength = kDefaultChain;
+  state.randomDeleting = kTrue;
+  const std::int16_t longestChain = Checked16(state.rowCount + 2);
+  if (longestChain < kDefaultChain) state.chainLength = longestChain;
+  ShowOsd("Settings reseted ");
 }
 
 }  // namespace quellar::engine

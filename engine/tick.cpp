@@ -3,7 +3,11 @@
 namespace quellar::engine {
 
 void Engine::Tick() {
-  if (state.failPhase == 0) RainStep();
+  if (state.failPhase == 0) {
+    RainStep();
+  } else {
+    FailureStep();
+  }
   Present();
 }
 

@@ -33,6 +33,9 @@ void FrmMain::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, fl
 
 void FrmMain::Timer1_Timer() { engine_.Tick(); }
 
-void FrmMain::tmrOSD_Timer() {}
+void FrmMain::tmrOSD_Timer() {
+  platform_.SetTimerEnabled(TimerId::tmrOSD, false);
+  engine_.ClearOsd();
+}
 
 }  // namespace quellar

@@ -9,9 +9,14 @@
 
 namespace quellar {
 
+// The intervals the window's timers have from the start.
+inline constexpr std::int32_t kTimer1DesignInterval = 41;
+inline constexpr std::int32_t kTmrOsdInterval = 2000;
+
 class FrmMain {
  public:
-  explicit FrmMain(engine::Engine& engine) : engine_(engine) {}
+  // The window's two timers are the platform's.
+  FrmMain(engine::Engine& engine, Platform& platform) : engine_(engine), platform_(platform) {}
 
   void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
   void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -22,6 +27,7 @@ class FrmMain {
 
  private:
   engine::Engine& engine_;
+  Platform& platform_;
   std::int32_t mouseMoveCount_ = 0;  // never reset while the window exists
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Reads the cell copies a run made out of the memory platform's call log.
+// Reads the block copies a run made out of the memory platform's call log.
 
 #include <cstdint>
 #include <sstream>
@@ -7,6 +7,33 @@
 #include <vector>
 
 namespace quellar::testing_support {
+
+struct Blit {
+  std::int64_t destination = 0;
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::int64_t source = 0;
+  std::int32_t sourceX = 0;
+  std::int32_t sourceY = 0;
+};
+
+// The BitBlt calls from call `first` on that copy from `source`.
+inline std::vector<Blit> BlitsFrom(const std::vector<std::string>& calls, std::size_t first,
+                                   std::int64_t source) {
+  std::vector<Blit> blits;
+  for (std::size_t i = first; i < calls.size(); ++i) {
+    if (!calls[i].starts_with("BitBlt(")) continue;
+    std::istringstream in(calls[i].substr(7));
+    Blit b;
+    char comma;
+    in >> b.destination >> comma >> b.x >> comma >> b.y >> comma >> b.width >> comma >>
+        b.height >> comma >> b.source >> comma >> b.sourceX >> comma >> b.sourceY;
+    if (b.source == source) blits.push_back(b);
+  }
+  return blits;
+}
 
 struct CellDraw {
   std::int32_t x = 0;
@@ -20,21 +47,14 @@ inline std::ostream& operator<<(std::ostream& out, const CellDraw& d) {
   return out << "(" << d.x << "," << d.y << ": " << d.glyph << "/" << d.shade << ")";
 }
 
-// The 16 x 20 copies from `sourceDc` in the calls from `first` on.
+// The glyph cells copied from the glyph sheet `sheet` from call `first` on.
 inline std::vector<CellDraw> CellDraws(const std::vector<std::string>& calls, std::size_t first,
-                                       std::int64_t sourceDc) {
+                                       std::int64_t sheet) {
   std::vector<CellDraw> draws;
-  for (std::size_t i = first; i < calls.size(); ++i) {
-    if (!calls[i].starts_with("BitBlt(")) continue;
-    std::istringstream in(calls[i].substr(7));
-    std::int64_t destination, x, y, width, height, source, sourceX, sourceY;
-    char comma;
-    in >> destination >> comma >> x >> comma >> y >> comma >> width >> comma >> height >> comma >>
-        source >> comma >> sourceX >> comma >> sourceY;
-    if (source != sourceDc || width != 16 || height != 20) continue;
-    draws.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y),
-                     static_cast<std::int32_t>(sourceX / 16),
-                     static_cast<std::int32_t>(sourceY / 22)});
+  for (const Blit& b : BlitsFrom(calls, first, sheet)) {
+    if (b.width == 16 && b.height == 20) {
+      draws.push_back({b.x, b.y, b.sourceX / 16, b.sourceY / 22});
+    }
   }
   return draws;
 }

@@ -41,6 +41,7 @@ TEST_F(ShutdownTest, StoredSettingsComeBackInTheNextRun) {
   Store("chain", "12", "B");
   auto first = StartFullScreen();
   first->Schedule({.at = 50, .kind = Kind::Key, .code = 27});
+  first->Schedule({.at = 60, .kind = Kind::Key, .code = 27});
   first->RunUntil(100);
   ASSERT_TRUE(first->Ended());
   const auto second = StartFullScreen();

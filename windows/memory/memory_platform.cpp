@@ -3,6 +3,7 @@
 #include "windows/memory/call_log.h"
 
 #include "resources/embedded.h"
+#include "windows/frm_main.h"
 #include "windows/process_end.h"
 
 namespace quellar::memory {
@@ -15,7 +16,11 @@ const char* NameOf(TimerId timer) { return timer == TimerId::Timer1 ? "Timer1" :
 MemoryPlatform::MemoryPlatform(registry::RegistryApi& registry, MemoryConfig config)
     : registry_(registry),
       config_(std::move(config)),
-      screenSaverFlag_(config_.screenSaverRunning) {}
+      screenSaverFlag_(config_.screenSaverRunning) {
+  // frmMain's design: both timers disabled, at these intervals.
+  timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
+  timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
+}
 
 void MemoryPlatform::Log(std::string call) { calls_.push_back(std::move(call)); }
 

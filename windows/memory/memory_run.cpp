@@ -9,7 +9,7 @@ namespace quellar::memory {
 MemoryRun::MemoryRun(registry::RegistryApi& registry, MemoryConfig config)
     : platform_(registry, std::move(config)),
       engine_(platform_, platform_.Config().seed),
-      form_(engine_) {}
+      form_(engine_, platform_) {}
 
 template <typename Handler>
 void MemoryRun::Guarded(Handler handler) {

@@ -28,7 +28,7 @@ int Run(HINSTANCE instance) {
   {
     win32::Win32Platform platform(instance, runEnd);
     engine::Engine engine(platform, std::random_device{}());
-    FrmMain form(engine);
+    FrmMain form(engine, platform);
     win32::FrmMainEvents events(form, engine);
     platform.Attach(events);
     runEnd.Guard([&] { engine.Main(); });

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "engine/platform.h"
+#include "windows/frm_main.h"
 
 namespace quellar::win32 {
 
@@ -35,7 +36,7 @@ class WindowTimers {
   const Slot& SlotOf(TimerId timer) const { return slots_[static_cast<std::size_t>(timer)]; }
 
   // The window's design: both idle until the engine enables them.
-  std::array<Slot, 2> slots_{{{41, false}, {2000, false}}};
+  std::array<Slot, 2> slots_{{{kTimer1DesignInterval, false}, {kTmrOsdInterval, false}}};
 };
 
 }  // namespace quellar::win32

@@ -16,7 +16,7 @@ namespace {
 int RunProgram(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
   quellar::engine::Engine engine(platform, std::random_device{}());
-  quellar::FrmMain form(engine);
+  quellar::FrmMain form(engine, platform);
   engine.Main();
   if (platform.HasMainWindow()) platform.Run(form);
   return 0;

@@ -37,8 +37,8 @@ X11Platform::X11Platform(int argc, const char* const* argv)
   if (display_) saverFlag_.emplace(display_.get());
   timers_.AdvanceTo(MonotonicMilliseconds());
   // frmMain's design: both timers disabled, at these intervals.
-  timers_.SetInterval(TimerId::Timer1, 41);
-  timers_.SetInterval(TimerId::tmrOSD, 2000);
+  timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
+  timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
 }
 
 Display* X11Platform::RequireDisplay() {

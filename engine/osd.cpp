@@ -1,0 +1,61 @@
+#include <cctype>
+
+#include "engine/engine.h"
+#include "engine/runtime_error.h"
+
+namespace quellar::engine {
+namespace {
+
+constexpr std::int16_t kOsdTop = 20;
+constexpr std::int16_t kOsdCellWidth = 16;
+constexpr std::int16_t kOsdCellHeight = 40;
+
+}  // namespace
+
+// The font has a blank, the digits, A to Y and a colon; Z falls on the colon's cell and any
+// other character shows as a blank.
+std::int16_t Engine::OsdCellOf(const std::int16_t& code) {
+  if (code == ' ') return 0;
+  if (code == ':') return 36;
+  if (code >= 'A' && code <= 'Z') return Checked16(code - 54);
+  if (code >= '0' && code <= '9') return Checked16(code - 47);
+  return 0;
+}
+
+void Engine::DrawOsdCell(std::int16_t position, std::int16_t cell) {
+  platform_.BitBlt(state.hdcBuffer, Checked16(kOsdCellWidth * position), kOsdTop, kOsdCellWidth,
+                   kOsdCellHeight, state.hdcOsdFont, Checked16(kOsdCellWidth * cell), 0, kSrcCopy);
+}
+
+void Engine::ShowOsd(std::string text) {
+  // Restart the two-second timeout with every message.
+  platform_.SetTimerEnabled(TimerId::tmrOSD, false);
+  platform_.SetTimerEnabled(TimerId::tmrOSD, true);
+  // A longer old message would leave its tail behind; a shorter one is covered by the new.
+  if (text.size() < state.osdText.size()) {
+    const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
+    for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
+      DrawOsdCell(state.loopIndex, 0);
+    }
+  }
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  state.osdText = std::move(text);
+  const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
+  for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
+    const auto code = static_cast<std::int16_t>(
+        static_cast<unsigned char>(state.osdText[static_cast<std::size_t>(state.loopIndex - 1)]));
+    DrawOsdCell(state.loopIndex, OsdCellOf(code));
+  }
+  Present();
+}
+
+// The erased cells reach the screen with the next tick's presentation.
+void Engine::ClearOsd() {
+  const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
+  for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
+    DrawOsdCell(state.loopIndex, 0);
+  }
+  state.osdText.clear();
+}
+
+}  // namespace quellar::engine
