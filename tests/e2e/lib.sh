@@ -17,12 +17,13 @@ wait_for() {
   done
 }
 
-# start_xvfb [WIDTHxHEIGHT]: starts Xvfb on the first free display number.
+# start_xvfb [WIDTHxHEIGHT [XVFB_OPTION...]]: starts Xvfb on the first free display number.
 start_xvfb() {
   local size=${1:-1024x768}
+  shift $(($# > 0 ? 1 : 0))
   local n=$((90 + RANDOM % 400))
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$n"
   trap 'stop_xvfb' EXIT

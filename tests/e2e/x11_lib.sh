@@ -20,8 +20,8 @@ x11_cleanup() {
   stop_xvfb
 }
 
-# start_x11_test [WIDTHxHEIGHT]: a server of this script's own with a white background;
-# everything goes at exit.
+# start_x11_test [WIDTHxHEIGHT [XVFB_OPTION...]]: a server of this script's own with a white
+# background; everything goes at exit.
 start_x11_test() {
   start_xvfb "$@"
   trap x11_cleanup EXIT
@@ -51,6 +51,25 @@ screen_windows() {
   local size
   size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
   xwininfo -root -children | awk -v geometry="${size}+0+0" 'index($0, geometry) {print $1}'
+}
+
+GLYPH_SHEET="$(dirname "${BASH_SOURCE[0]}")/../../resources/glyphs.bmp"
+
+# colour_counts FILE [GEOMETRY]: one line per colour of the picture, or of its part GEOMETRY
+# (WxH+X+Y): "count red green blue".
+colour_counts() {
+  convert "$1" ${2:+-crop "$2"} -format %c histogram:info:- |
+    sed -E 's/^ *([0-9]+): \(([0-9]+),([0-9]+),([0-9]+)[,)].*/\1 \2 \3 \4/'
+}
+
+# stray_colours FILE [GEOMETRY]: the colours of the picture, or of its part, that the glyph
+# sheet has not, as "red green blue" lines. None where only the rain's window shows: it covers
+# the part, and its glyphs are whole.
+stray_colours() {
+  if [ ! -s "$WORK/sheet-colours" ]; then
+    colour_counts "$GLYPH_SHEET" | awk '{ print $2, $3, $4 }' | sort >"$WORK/sheet-colours"
+  fi
+  colour_counts "$@" | awk '{ print $2, $3, $4 }' | sort | comm -23 - "$WORK/sheet-colours"
 }
 
 # black_at X Y FILE: the pixel is black (ImageMagick names it as grey in a one-colour picture).

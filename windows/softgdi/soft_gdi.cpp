@@ -9,14 +9,14 @@ namespace quellar::softgdi {
 
 Handle SoftGdi::CreateWindowDC(WindowTarget& target) {
   const Handle dc = NewHandle();
-  dcs_[dc] = DeviceContext{&target, 0};
+  dcs_[dc] = DeviceContext{&target, 0, {}};
   return dc;
 }
 
 // A new memory DC holds a 1x1 stock bitmap, as GDI's do; copies into it change one pixel.
 Handle SoftGdi::CreateCompatibleDC(Handle /*dc*/) {
   const Handle dc = NewHandle();
-  dcs_[dc] = DeviceContext{nullptr, AddBitmap(Surface(1, 1))};
+  dcs_[dc] = DeviceContext{nullptr, AddBitmap(Surface(1, 1)), {}};
   return dc;
 }
 
@@ -27,7 +27,7 @@ Handle SoftGdi::CreateCompatibleBitmap(Handle /*dc*/, std::int32_t width, std::i
 
 Handle SoftGdi::AddBitmap(Surface surface) {
   const Handle bitmap = NewHandle();
-  bitmaps_[bitmap] = std::make_unique<Surface>(std::move(surface));
+  bitmaps_[bitmap].surface = std::move(surface);
   return bitmap;
 }
 
@@ -51,34 +51,81 @@ Handle SoftGdi::SelectObject(Handle dc, Handle bitmap) {
   return previous;
 }
 
-bool SoftGdi::DeleteDC(Handle dc) { return dcs_.erase(dc) == 1; }
+bool SoftGdi::DeleteDC(Handle dc) {
+  // What bitmaps kept for a window's DC is of no use once it is gone.
+  for (auto& [handle, bitmap] : bitmaps_) {
+    std::erase_if(bitmap.unshown, [dc](const auto& entry) { return entry.first == dc; });
+  }
+  return dcs_.erase(dc) == 1;
+}
 
-bool SoftGdi::DeleteObject(Handle bitmap) { return bitmaps_.erase(bitmap) == 1; }
+bool SoftGdi::DeleteObject(Handle bitmap) {
+  return bitmaps_.erase(bitmap) == 1;
+}
 
-Surface* SoftGdi::SelectedSurface(Handle dc) const {
+Handle SoftGdi::SelectedHandle(Handle dc) const {
   const auto found = dcs_.find(dc);
-  if (found == dcs_.end()) return nullptr;
-  const auto bitmap = bitmaps_.find(found->second.selected);
-  return bitmap == bitmaps_.end() ? nullptr : bitmap->second.get();
+  return found == dcs_.end() ? 0 : found->second.selected;
+}
+
+std::optional<SoftGdi::Selected> SoftGdi::SelectedBitmap(Handle dc) {
+  const auto bitmap = bitmaps_.find(SelectedHandle(dc));
+  if (bitmap == bitmaps_.end()) return std::nullopt;
+  return Selected{bitmap->first, bitmap->second};
 }
 
 const Surface* SoftGdi::SurfaceOf(Handle dc) const {
-  return SelectedSurface(dc);
+  const auto bitmap = bitmaps_.find(SelectedHandle(dc));
+  return bitmap == bitmaps_.end() ? nullptr : &bitmap->second.surface;
+}
+
+// A bitmap starts keeping what a window has not seen at its first copy to that window.
+Damage& SoftGdi::UnshownOn(Bitmap& bitmap, Handle windowDc) {
+  for (auto& [dc, damage] : bitmap.unshown) {
+    if (dc == windowDc) return damage;
+  }
+  return bitmap.unshown.emplace_back(windowDc, Damage{}).second;
+}
+
+void SoftGdi::CopyToWindow(Handle windowDc, DeviceContext& window, const Selected& source,
+                           std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                           std::int32_t sourceX, std::int32_t sourceY) {
+  Damage& unshown = UnshownOn(source.bitmap, windowDc);
+  const WindowSource copy{source.handle, x - sourceX, y - sourceY};
+  // The window shows something else where this copy goes (another bitmap, or this one at
+  // another place, or nothing yet): all of it is new there.
+  if (window.shows != copy) {
+    unshown.Clear();
+    unshown.Add({0, 0, source.bitmap.surface.width, source.bitmap.surface.height});
+  }
+  const Box copied{sourceX, sourceY, width, height};
+  changed_.clear();
+  for (const Box box : unshown.Boxes()) {
+    const Box part = Intersect(box, copied);
+    if (!part.Empty())
+      changed_.push_back({part.x + copy.dx, part.y + copy.dy, part.width, part.height});
+  }
+  unshown.RemoveInside(copied);
+  window.shows = copy;
+  window.window->ReceiveChanges(x, y, width, height, source.bitmap.surface, sourceX, sourceY,
+                                changed_);
 }
 
 bool SoftGdi::BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
-                     std::int32_t height, Handle source, std::int32_t sourceX,
-                     std::int32_t sourceY, std::uint32_t rop) {
-  const Surface* from = SelectedSurface(source);
+                     std::int32_t height, Handle source, std::int32_t sourceX, std::int32_t sourceY,
+                     std::uint32_t rop) {
+  const std::optional<Selected> from = SelectedBitmap(source);
   const auto to = dcs_.find(destination);
-  if (rop != kSrcCopy || from == nullptr || to == dcs_.end()) return false;
+  if (rop != kSrcCopy || !from || to == dcs_.end()) return false;
   if (to->second.window != nullptr) {
-    to->second.window->ReceiveCopy(x, y, width, height, *from, sourceX, sourceY);
+    CopyToWindow(destination, to->second, *from, x, y, width, height, sourceX, sourceY);
     return true;
   }
-  Surface* target = SelectedSurface(destination);
-  if (target == nullptr) return false;
-  CopyPixels(*target, x, y, width, height, *from, sourceX, sourceY);
+  const std::optional<Selected> target = SelectedBitmap(destination);
+  if (!target) return false;
+  const Box written = CopyPixels(target->bitmap.surface, x, y, width, height, from->bitmap.surface,
+                                 sourceX, sourceY);
+  for (auto& [windowDc, damage] : target->bitmap.unshown) damage.Add(written);
   return true;
 }
 

@@ -1,14 +1,20 @@
 #pragma once
 // Device contexts and bitmaps over pixel surfaces, for the platforms without GDI. Handles are
-// small positive numbers from one table; a device context holds at most one selected bitmap.
-// The window's device context sends what is copied to it to a WindowTarget instead.
+// small positive numbers from one table, never used twice; a device context holds at most one
+// selected bitmap. The window's device context sends what is copied to it to a WindowTarget
+// instead, together with the parts that changed since that window last received the same
+// bitmap at the same place: a frame of rain changes a few cells per column, and a window that
+// keeps what it showed need not take the rest again.
 
 #include <cstdint>
 #include <map>
-#include <memory>
+#include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "engine/platform.h"
+#include "windows/softgdi/damage.h"
 #include "windows/softgdi/surface.h"
 
 namespace quellar::softgdi {
@@ -18,9 +24,15 @@ namespace quellar::softgdi {
 class WindowTarget {
  public:
   virtual ~WindowTarget() = default;
-  virtual void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
-                           std::int32_t height, const Surface& source, std::int32_t sourceX,
-                           std::int32_t sourceY) = 0;
+  virtual void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                           const Surface& source, std::int32_t sourceX, std::int32_t sourceY) = 0;
+  // The same copy, where only the boxes `changed` (window coordinates, inside the copy) can
+  // differ from what this window received before; a target that keeps nothing takes it all.
+  virtual void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,
+                              std::int32_t height, const Surface& source, std::int32_t sourceX,
+                              std::int32_t sourceY, std::span<const Box> /*changed*/) {
+    ReceiveCopy(x, y, width, height, source, sourceX, sourceY);
+  }
 };
 
 class SoftGdi {
@@ -47,15 +59,38 @@ class SoftGdi {
   std::size_t LiveDeviceContexts() const { return dcs_.size(); }
 
  private:
+  // Where the last copy to a window came from: a bitmap, moved by (dx, dy).
+  struct WindowSource {
+    Handle bitmap = 0;
+    std::int32_t dx = 0;
+    std::int32_t dy = 0;
+    bool operator==(const WindowSource&) const = default;
+  };
   struct DeviceContext {
     WindowTarget* window = nullptr;  // set for a window's DC
     Handle selected = 0;
+    WindowSource shows;  // a window's DC only
   };
-  Surface* SelectedSurface(Handle dc) const;
+  struct Bitmap {
+    Surface surface;
+    // Per window DC that was sent this bitmap: what was written into it since the last time.
+    std::vector<std::pair<Handle, Damage>> unshown;
+  };
+  struct Selected {
+    Handle handle;
+    Bitmap& bitmap;
+  };
+  Handle SelectedHandle(Handle dc) const;  // 0 for a window's DC or a bad handle
+  std::optional<Selected> SelectedBitmap(Handle dc);
+  Damage& UnshownOn(Bitmap& bitmap, Handle windowDc);
+  void CopyToWindow(Handle windowDc, DeviceContext& window, const Selected& source, std::int32_t x,
+                    std::int32_t y, std::int32_t width, std::int32_t height, std::int32_t sourceX,
+                    std::int32_t sourceY);
   Handle NewHandle() { return nextHandle_++; }
 
   std::map<Handle, DeviceContext> dcs_;
-  std::map<Handle, std::unique_ptr<Surface>> bitmaps_;
+  std::map<Handle, Bitmap> bitmaps_;  // map nodes stay put: surfaces may be held by address
+  std::vector<Box> changed_;          // reused for every copy to a window
   Handle nextHandle_ = 1;
 };
 

@@ -30,6 +30,7 @@ struct Box {
   std::int32_t width = 0;
   std::int32_t height = 0;
   bool Empty() const { return width <= 0 || height <= 0; }
+  bool operator==(const Box&) const = default;
 };
 
 // Copies `width` x `height` pixels from (sourceX, sourceY) of `source` to (x, y) of

@@ -63,7 +63,7 @@ void EventLoop::Dispatch(XEvent& event) {
           {event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height});
       break;
     default:
-      OnStructureChange(event);
+      if (!surface_.HandleEvent(event)) OnStructureChange(event);
       break;
   }
 }

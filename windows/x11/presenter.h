@@ -1,7 +1,11 @@
 #pragma once
-// Puts rectangles of the window's presented frame on the X window. The plain presenter sends
-// each rectangle with XPutImage; another one (shared memory, only what changed) can take its
-// place behind the same interface.
+// Puts the changed parts of the window's frame on the X window. The plain presenter sends the
+// pixels through the connection with XPutImage; the shared-memory one lets the server read
+// them where they are, and answers to the server's completion events.
+
+#include <X11/Xlib.h>
+
+#include <span>
 
 #include "windows/softgdi/surface.h"
 
@@ -10,8 +14,16 @@ namespace quellar::x11 {
 class Presenter {
  public:
   virtual ~Presenter() = default;
-  // `box` lies inside `frame`, which has the window's size.
-  virtual void Put(const softgdi::Surface& frame, softgdi::Box box) = 0;
+  // `frame` has the window's size and `boxes` lie inside it.
+  virtual void Show(const softgdi::Surface& frame, std::span<const softgdi::Box> boxes) = 0;
+  // A server event meant for the presenter; true when it took `event`. `frame` is the frame
+  // as it is now, for boxes still waiting to be sent.
+  virtual bool HandleEvent(const XEvent& /*event*/, const softgdi::Surface& /*frame*/) {
+    return false;
+  }
+  // Nothing waits to be sent and the server has read everything it was sent; for what it was
+  // sent to reach the window, a round trip (XSync) is enough.
+  virtual bool Settled() const { return true; }
 };
 
 }  // namespace quellar::x11

@@ -1,9 +1,12 @@
 #include "windows/x11/window_surface.h"
 
-#include <algorithm>
 #include <utility>
 
+#include "windows/softgdi/damage.h"
+
 namespace quellar::x11 {
+
+using softgdi::Box;
 
 WindowSurface::WindowSurface(std::unique_ptr<Presenter> presenter, std::int32_t width,
                              std::int32_t height)
@@ -12,9 +15,24 @@ WindowSurface::WindowSurface(std::unique_ptr<Presenter> presenter, std::int32_t 
 void WindowSurface::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
                                 std::int32_t height, const softgdi::Surface& source,
                                 std::int32_t sourceX, std::int32_t sourceY) {
-  const softgdi::Box written =
-      softgdi::CopyPixels(frame_, x, y, width, height, source, sourceX, sourceY);
-  if (!written.Empty()) presenter_->Put(frame_, written);
+  const Box copy{x, y, width, height};
+  ReceiveChanges(x, y, width, height, source, sourceX, sourceY, {&copy, 1});
+}
+
+void WindowSurface::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,
+                                   std::int32_t height, const softgdi::Surface& source,
+                                   std::int32_t sourceX, std::int32_t sourceY,
+                                   std::span<const Box> changed) {
+  const Box copy{x, y, width, height};
+  if (std::exchange(resized_, false)) changed = {&copy, 1};
+  shown_.clear();
+  for (const Box box : changed) {
+    const Box part = softgdi::Intersect(box, copy);
+    const Box written = softgdi::CopyPixels(frame_, part.x, part.y, part.width, part.height, source,
+                                            part.x - x + sourceX, part.y - y + sourceY);
+    if (!written.Empty()) shown_.push_back(written);
+  }
+  if (!shown_.empty()) presenter_->Show(frame_, shown_);
 }
 
 void WindowSurface::Resize(std::int32_t width, std::int32_t height) {
@@ -22,14 +40,12 @@ void WindowSurface::Resize(std::int32_t width, std::int32_t height) {
   softgdi::Surface resized(width, height);
   softgdi::CopyPixels(resized, 0, 0, frame_.width, frame_.height, frame_, 0, 0);
   frame_ = std::move(resized);
+  resized_ = true;
 }
 
-void WindowSurface::Repaint(softgdi::Box box) {
-  const std::int32_t left = std::max(box.x, 0);
-  const std::int32_t top = std::max(box.y, 0);
-  const softgdi::Box clipped{left, top, std::min(box.x + box.width, frame_.width) - left,
-                             std::min(box.y + box.height, frame_.height) - top};
-  if (!clipped.Empty()) presenter_->Put(frame_, clipped);
+void WindowSurface::Repaint(Box box) {
+  const Box clipped = softgdi::Intersect(box, {0, 0, frame_.width, frame_.height});
+  if (!clipped.Empty()) presenter_->Show(frame_, {&clipped, 1});
 }
 
 }  // namespace quellar::x11

@@ -11,8 +11,8 @@
 #include "windows/process_end.h"
 #include "windows/softgdi/bmp.h"
 #include "windows/x11/event_loop.h"
-#include "windows/x11/plain_presenter.h"
 #include "windows/x11/program_info.h"
+#include "windows/x11/shm_presenter.h"
 #include "windows/x11/x_errors.h"
 
 namespace quellar::x11 {
@@ -98,7 +98,7 @@ x11::MainWindow& X11Platform::Window() {
     Display* display = RequireDisplay();
     window_ = std::make_unique<x11::MainWindow>(display);
     surface_ =
-        std::make_unique<WindowSurface>(std::make_unique<PlainPresenter>(display, window_->Id()),
+        std::make_unique<WindowSurface>(std::make_unique<ShmPresenter>(display, window_->Id()),
                                         window_->Width(), window_->Height());
     window_->SetPointerHidden(cursorCount_ < 0);
   }
@@ -171,8 +171,11 @@ void X11Platform::SetTimerEnabled(TimerId timer, bool enabled) {
   timers_.SetEnabled(timer, enabled);
 }
 
+// The store is opened only once the dialog can be shown.
 void X11Platform::ShowSettingsDialog() {
-  if (!gtk::ShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
+  if (!gtk::CanShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
+  gtk::ShowSettingsWindow(Registry(),
+                          {program_.versionMajor, program_.versionMinor, program_.versionRevision});
 }
 
 Handle X11Platform::GetWindowDC(Handle window) {

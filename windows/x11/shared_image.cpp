@@ -1,0 +1,59 @@
+#include "windows/x11/shared_image.h"
+
+#include <X11/Xutil.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <cstring>
+
+#include "windows/x11/x_errors.h"
+
+namespace quellar::x11 {
+
+std::unique_ptr<SharedImage> SharedImage::Create(Display* display, const PixelFormat& format,
+                                                 std::int32_t width, std::int32_t height) {
+  std::unique_ptr<SharedImage> shared(new SharedImage(display));
+  if (!shared->Attach(format, width, height)) return nullptr;
+  return shared;
+}
+
+bool SharedImage::Attach(const PixelFormat& format, std::int32_t width, std::int32_t height) {
+  image_ = XShmCreateImage(display_, format.visual, static_cast<unsigned>(format.depth), ZPixmap,
+                           nullptr, &segment_, static_cast<unsigned>(width),
+                           static_cast<unsigned>(height));
+  if (image_ == nullptr) return false;
+  const std::size_t size =
+      static_cast<std::size_t>(image_->bytes_per_line) * static_cast<std::size_t>(height);
+  segment_.shmid = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
+  if (segment_.shmid < 0) return false;
+  void* address = shmat(segment_.shmid, nullptr, 0);
+  if (address != reinterpret_cast<void*>(-1)) {
+    segment_.shmaddr = image_->data = static_cast<char*>(address);
+    segment_.readOnly = True;
+    // A refusal comes as a protocol error, not as the call's result.
+    ErrorTrap trap(display_);
+    attached_ = XShmAttach(display_, &segment_) != 0 && !trap.Failed();
+  }
+  // Both sides hold the segment now, or the server never will.
+  shmctl(segment_.shmid, IPC_RMID, nullptr);
+  return attached_;
+}
+
+SharedImage::~SharedImage() {
+  if (attached_) XShmDetach(display_, &segment_);
+  // XShmCreateImage's images free only their header.
+  if (image_ != nullptr) XDestroyImage(image_);
+  if (segment_.shmaddr != nullptr) shmdt(segment_.shmaddr);
+}
+
+void SharedImage::CopyIn(const softgdi::Surface& frame, softgdi::Box box) {
+  const std::size_t bytes = static_cast<std::size_t>(box.width) * sizeof(softgdi::Pixel);
+  for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
+    char* row = image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line;
+    const softgdi::Pixel* from =
+        frame.pixels.data() + static_cast<std::ptrdiff_t>(y) * frame.width + box.x;
+    std::memcpy(row + static_cast<std::ptrdiff_t>(box.x) * 4, from, bytes);
+  }
+}
+
+}  // namespace quellar::x11

@@ -1,0 +1,44 @@
+#pragma once
+// An XImage whose pixels lie in a System V shared-memory segment that the X server has
+// attached as well. The segment is marked for removal as soon as both sides hold it, so it
+// disappears with the last of them, even when the process is killed.
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XShm.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "windows/softgdi/surface.h"
+#include "windows/x11/x_image.h"
+
+namespace quellar::x11 {
+
+class SharedImage {
+ public:
+  // Null when no segment can be made or the server will not attach it: a server on another
+  // machine or in another container answers BadAccess.
+  static std::unique_ptr<SharedImage> Create(Display* display, const PixelFormat& format,
+                                             std::int32_t width, std::int32_t height);
+  ~SharedImage();
+  SharedImage(const SharedImage&) = delete;
+  SharedImage& operator=(const SharedImage&) = delete;
+
+  XImage* Image() const { return image_; }
+  ShmSeg Segment() const { return segment_.shmseg; }
+  std::int32_t Width() const { return image_->width; }
+  std::int32_t Height() const { return image_->height; }
+  // Copies `box` of `frame`, a surface of the image's size, into the image.
+  void CopyIn(const softgdi::Surface& frame, softgdi::Box box);
+
+ private:
+  explicit SharedImage(Display* display) : display_(display) {}
+  bool Attach(const PixelFormat& format, std::int32_t width, std::int32_t height);
+
+  Display* display_;
+  XShmSegmentInfo segment_{};  // the image points at it: this object never moves
+  XImage* image_ = nullptr;
+  bool attached_ = false;
+};
+
+}  // namespace quellar::x11
