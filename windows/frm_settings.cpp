@@ -26,8 +26,10 @@ std::string SettingsCaption() {
 }
 
 std::string VersionText(const ProgramVersion& version) {
-  return "v" + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-         std::to_string(version.revision);
+  std::string text = "v";
+  text.append(std::to_string(version.major)).append(".");
+  text.append(std::to_string(version.minor)).append(".");
+  return text.append(std::to_string(version.revision));
 }
 
 // The store holds single bytes, so the text is 0 to 255 unless a default stands in; a value

@@ -1,11 +1,18 @@
 #pragma once
-// The settings dialog frmSettings on Linux. For now a stand-in with the dialog's title and a
-// Close button, until the dialog with its check boxes is built.
+// The settings dialog frmSettings on Linux: a GTK window laid out as on Windows, driven by
+// frmSettings' handlers.
+
+#include "registry/registry_api.h"
+#include "windows/frm_settings.h"
 
 namespace quellar::gtk {
 
-// Shows the dialog modally and returns when it is closed. False, showing nothing, without a
-// display.
-bool ShowSettingsWindow();
+// Starts GTK; false when there is no display to show the dialog on. Ask before opening the
+// store, so that a dialog that cannot be shown touches nothing.
+bool CanShowSettingsWindow();
+
+// Shows the dialog modally and returns when its window has been closed; the Close button ends
+// the process by throwing ProcessEnd out of it.
+void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version);
 
 }  // namespace quellar::gtk

@@ -3,7 +3,7 @@
 #include "registry/default_store.h"
 #include "windows/process_end.h"
 #include "windows/win32/process_info.h"
-#include "windows/win32/settings_placeholder.h"
+#include "windows/win32/settings_dialog.h"
 
 namespace quellar::win32 {
 
@@ -88,7 +88,9 @@ void Win32Platform::SetTimerEnabled(TimerId timer, bool enabled) {
 }
 
 void Win32Platform::ShowSettingsDialog() {
-  ShowSettingsPlaceholder(instance_);
+  const ProgramInfo program = Program();
+  RunSettingsDialog(instance_, Registry(),
+                    {program.versionMajor, program.versionMinor, program.versionRevision});
 }
 
 }  // namespace quellar::win32

@@ -1,0 +1,103 @@
+# Shared by the settings dialog's end-to-end scripts, on Wine and on GTK, after lib.sh: where
+# the dialog's controls are and what its picture must show. Points are pixels of the dialog's
+# client area, whose corner on the screen dialog_origin finds (DIALOG_X, DIALOG_Y).
+
+settings_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BANNER_BMP=$settings_repo/resources/banner.bmp
+SETTINGS_KEY_PATH='HKEY_LOCAL_MACHINE\SOFTWARE\Tovenlab\QuellarScreensaver'
+SETTINGS_TITLE='Screensaver by Tovenlab$'
+
+# Boxes of the layout, "x y width height".
+CH_MOUSE_BOX="32 96 273 17"
+CH_FAIL_BOX="32 120 273 17"
+# Points to click: the check boxes' squares and the middle of Close.
+CH_MOUSE_AT="39 104"
+CH_FAIL_AT="39 128"
+CLOSE_AT="396 92"
+
+# dialog_origin WINDOW: the screen position of the window's client area. Without a window
+# manager neither Wine nor GTK adds a frame, so the X window is the client area.
+dialog_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  DIALOG_X=$X
+  DIALOG_Y=$Y
+  [ "$WIDTH" = 449 ] && [ "$HEIGHT" = 280 ] || fail "the dialog is ${WIDTH}x$HEIGHT, not 449x280"
+}
+
+# click_at X Y: one click at a point of the client area; the pointer then rests where it
+# lights up no control.
+click_at() {
+  xdotool mousemove $((DIALOG_X + $1)) $((DIALOG_Y + $2)) click 1
+  xdotool mousemove $((DIALOG_X + 440)) $((DIALOG_Y + 140))
+}
+
+# crop SHOT X Y WIDTH HEIGHT OUT: a part of the client area, as its own picture.
+crop() {
+  convert "$1" -crop "$4x$5+$((DIALOG_X + $2))+$((DIALOG_Y + $3))" +repage "$6"
+}
+
+# count_where SHOT X Y WIDTH HEIGHT FX: how many pixels of the part meet the fx condition.
+count_where() {
+  local part="${1%.png}-part.png"
+  crop "$1" "$2" "$3" "$4" "$5" "$part"
+  convert "$part" -fx "$6" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# differing A B: how many pixels of two pictures of one size differ.
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+# expect_banner SHOT: the banner is drawn at the corner at its natural size (above the version
+# label, pixel for pixel), Line1 crosses it in the window's colour and the version is green.
+expect_banner() {
+  local top="${1%.png}-banner.png" reference="${1%.png}-reference.png"
+  crop "$1" 0 0 449 40 "$top"
+  convert "$BANNER_BMP" -crop 449x40+0+0 +repage "$reference"
+  [ "$(differing "$top" "$reference")" = 0 ] || fail "the banner is not drawn at the corner of $1"
+  local line window
+  line=$(pixel $((DIALOG_X + 100)) $((DIALOG_Y + 63)) "$1")
+  window=$(pixel $((DIALOG_X + 440)) $((DIALOG_Y + 272)) "$1")
+  [ "$line" = "$window" ] || fail "Line1 is $line, not the window's $window, in $1"
+  local green
+  green=$(count_where "$1" 164 40 40 16 'g>0.35&&r<0.2&&b<0.2')
+  [ "$green" -ge 10 ] || fail "no green version label over the banner in $1 ($green pixels)"
+}
+
+# expect_ink SHOT WHAT X Y WIDTH HEIGHT: dark text is drawn in that part of the dialog.
+expect_ink() {
+  local ink
+  ink=$(count_where "$1" "$3" "$4" "$5" "$6" 'intensity<0.45')
+  [ "$ink" -ge 20 ] || fail "no $2 in $1 ($ink dark pixels)"
+}
+
+# expect_controls SHOT: the frames' captions, the hotkey lines, the check boxes' captions,
+# Close and the notice are there.
+expect_controls() {
+  expect_ink "$1" "Settings frame caption" 16 72 80 12
+  expect_ink "$1" "hotkeys frame caption" 16 160 250 12
+  expect_ink "$1" "hotkey lines" 32 184 225 68
+  expect_ink "$1" "ChMouse caption" 52 96 200 17
+  expect_ink "$1" "Close caption" 380 84 35 17
+  expect_ink "$1" "notice" 8 264 353 13
+}
+
+# square SHOT BOX: the square of a check box as a picture of its own, short of where a focus
+# mark around the caption begins; prints its file.
+square() {
+  local x y out
+  read -r x y _ _ <<<"$2"
+  out="${1%.png}-square-$x-$y.png"
+  crop "$1" "$x" "$y" 15 17 "$out"
+  [ "$(colours "$out")" -gt 1 ] || fail "no check box square at $x,$y in $1"
+  echo "$out"
+}
+
+# expect_squares same|different SHOT BOX SHOT2 BOX2: whether two check boxes look alike, each
+# in its own screenshot.
+expect_squares() {
+  local pixels
+  pixels=$(differing "$(square "$2" "$3")" "$(square "$4" "$5")")
+  case $1 in
+    same) [ "$pixels" = 0 ] || fail "boxes $3 of $2 and $5 of $4 differ in $pixels pixels" ;;
+    different) [ "$pixels" != 0 ] || fail "boxes $3 of $2 and $5 of $4 look alike" ;;
+  esac
+}

@@ -1,0 +1,43 @@
+#include "windows/win32/settings_banner.h"
+
+#include "windows/settings_layout.h"
+#include "windows/win32/gdi_handle.h"
+#include "windows/win32/settings_controls.h"
+
+namespace quellar::win32 {
+namespace {
+
+namespace layout = settings_layout;
+
+void PaintPicture(HDC dc, HBITMAP banner) {
+  if (banner == nullptr) return;
+  const UniqueMemoryDc source(CreateCompatibleDC(dc));
+  const ScopedSelection selection(source.get(), banner);
+  BitBlt(dc, layout::kImage1.x, layout::kImage1.y, layout::kImage1.width, layout::kImage1.height,
+         source.get(), 0, 0, SRCCOPY);
+}
+
+void PaintLine(HDC dc, int dpi, int clientWidth) {
+  const int y = Scaled(layout::kLine1Y, dpi);
+  const RECT line{0, y, clientWidth, y + 1};
+  FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void PaintVersion(HDC dc, HFONT font, const std::wstring& text, int dpi) {
+  const ScopedSelection selection(dc, font);
+  const auto& [red, green, blue] = layout::kVersionColour;
+  SetTextColor(dc, RGB(red, green, blue));
+  SetBkMode(dc, TRANSPARENT);
+  TextOutW(dc, Scaled(layout::kLblVersion.x, dpi), Scaled(layout::kLblVersion.y, dpi), text.c_str(),
+           static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+void PaintBanner(HDC dc, const BannerPaint& paint) {
+  PaintPicture(dc, paint.banner);
+  PaintLine(dc, paint.dpi, paint.clientWidth);
+  PaintVersion(dc, paint.versionFont, paint.versionText, paint.dpi);
+}
+
+}  // namespace quellar::win32

@@ -1,0 +1,32 @@
+#pragma once
+// frmSettings' child windows on Win32: the two frames, the check boxes, the Close button, the
+// hotkey text and the notice, at the dialog's layout scaled to the screen's density. The banner,
+// the line over it and the version label are painted by the dialog itself (settings_banner.h).
+
+#include <windows.h>
+
+#include "windows/settings_layout.h"
+#include "windows/win32/dialog_fonts.h"
+
+namespace quellar::win32 {
+
+// Control ids; neither IDOK nor IDCANCEL, so Enter and Escape reach no control.
+enum SettingsControlId : int {
+  kFrame1Id = 1001,
+  kLabel4Id,
+  kFrame2Id,
+  kChMouseId,
+  kChFailId,
+  kCmdCloseId,
+  kLblLegalId,
+};
+
+// Pixels at 96 dots per inch scaled to `dpi`.
+inline int Scaled(int pixels, int dpi) {
+  return MulDiv(pixels, dpi, 96);
+}
+
+// Creates the controls in their keyboard order; only the boxes and the button are tab stops.
+void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& fonts, int dpi);
+
+}  // namespace quellar::win32
