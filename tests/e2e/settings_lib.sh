@@ -94,10 +94,102 @@ square() {
 # expect_squares same|different SHOT BOX SHOT2 BOX2: whether two check boxes look alike, each
 # in its own screenshot.
 expect_squares() {
-  local pixels
-  pixels=$(differing "$(square "$2" "$3")" "$(square "$4" "$5")")
+  local one other pixels
+  one=$(square "$2" "$3")
+  other=$(square "$4" "$5")
+  pixels=$(differing "$one" "$other")
   case $1 in
     same) [ "$pixels" = 0 ] || fail "boxes $3 of $2 and $5 of $4 differ in $pixels pixels" ;;
     different) [ "$pixels" != 0 ] || fail "boxes $3 of $2 and $5 of $4 look alike" ;;
   esac
+}
+
+# The dialog's looks through one script's steps, each against the screenshots before it.
+# expect_first SHOT: nothing stored: the banner, the controls, and two clear boxes alike.
+expect_first() {
+  expect_banner "$1"
+  expect_controls "$1"
+  expect_squares same "$1" "$CH_MOUSE_BOX" "$1" "$CH_FAIL_BOX"
+}
+# expect_forced SHOT: ChMouse checked has made ChFail checked and greyed.
+expect_forced() { expect_squares different "$1" "$CH_MOUSE_BOX" "$1" "$CH_FAIL_BOX"; }
+# expect_greyed SHOT FORCED: opened with MouseMove 1 and SysFailScreen 0, it shows as FORCED.
+expect_greyed() {
+  expect_squares same "$1" "$CH_FAIL_BOX" "$2" "$CH_FAIL_BOX"
+  expect_squares same "$1" "$CH_MOUSE_BOX" "$2" "$CH_MOUSE_BOX"
+}
+# expect_freed SHOT FORCED FIRST: ChMouse cleared again, ChFail checked and no longer greyed.
+expect_freed() {
+  expect_squares same "$1" "$CH_FAIL_BOX" "$2" "$CH_MOUSE_BOX"
+  expect_squares same "$1" "$CH_MOUSE_BOX" "$3" "$CH_MOUSE_BOX"
+}
+# expect_mixed SHOT FIRST FORCED: ChFail indeterminate, neither clear nor checked.
+expect_mixed() {
+  expect_squares different "$1" "$CH_FAIL_BOX" "$2" "$CH_FAIL_BOX"
+  expect_squares different "$1" "$CH_FAIL_BOX" "$3" "$CH_MOUSE_BOX"
+}
+
+# move_eight_times: the pointer movements that end a run which ends on movement.
+move_eight_times() {
+  local step
+  for step in 1 2 3 4 5 6 7 8; do xdotool mousemove $((step * 20)) $((step * 10)); done
+}
+
+# settings_scenario SWITCH: the dialog's whole story, opened first with SWITCH. The script
+# gives the toolkit's ways as functions: open_dialog SWITCH (waits for the window, gives it the
+# keyboard and calls dialog_origin), take_shot NAME (prints the file), close_by_window,
+# expect_closed WHAT, expect_open WHAT, store_byte NAME HEX, expect_stored MOUSEMOVE
+# SYSFAILSCREEN WHAT (hex bytes), start_run and expect_run_ended WHAT.
+settings_scenario() {
+  local first forced
+  # Nothing stored: both boxes clear. Checking ChMouse forces ChFail on and greys it, and a
+  # greyed box takes no clicks.
+  open_dialog "$1"
+  [ "$(xdotool getwindowname "$DIALOG")" = "Quellar™ Screensaver by Tovenlab" ] ||
+    fail "caption: $(xdotool getwindowname "$DIALOG")"
+  first=$(take_shot settings-first)
+  expect_first "$first"
+  click_at $CH_MOUSE_AT
+  sleep 0.3
+  forced=$(take_shot settings-forced)
+  expect_forced "$forced"
+  click_at $CH_FAIL_AT
+  click_at $CLOSE_AT
+  expect_closed "Close"
+  expect_stored 01 01 "Close after checking ChMouse and clicking the greyed ChFail"
+
+  # The stored MouseMove ends a run at the eighth movement.
+  store_byte SysFailScreen 00
+  start_run
+  move_eight_times
+  expect_run_ended "eight movements"
+
+  # MouseMove 1 with SysFailScreen 0 opens with ChFail checked and greyed; clearing ChMouse
+  # frees it, still checked; the window's close stores that.
+  open_dialog /c
+  expect_greyed "$(take_shot settings-greyed)" "$forced"
+  click_at $CH_MOUSE_AT
+  sleep 0.3
+  expect_freed "$(take_shot settings-freed)" "$forced" "$first"
+  close_by_window
+  expect_closed "the window's close"
+  expect_stored 00 01 "the window's close after clearing ChMouse"
+
+  # The stored SysFailScreen skips the failure screen: one Space ends the run, where the
+  # failure screen would wait for a second one.
+  start_run
+  xdotool key space
+  expect_run_ended "Space"
+
+  # Keys (only now: the first key lets GTK mark the focus): a stored 2 shows indeterminate;
+  # Escape closes nothing; Space checks ChMouse, which has the focus; Tab then skips the
+  # greyed ChFail to Close, and Enter presses it.
+  store_byte SysFailScreen 02
+  open_dialog /c
+  expect_mixed "$(take_shot settings-indeterminate)" "$first" "$forced"
+  xdotool key Escape
+  expect_open "Escape"
+  xdotool key space Tab Return
+  expect_closed "Space, Tab and Enter"
+  expect_stored 01 01 "Space, Tab and Enter"
 }

@@ -26,9 +26,9 @@ expect_stored() {
     fail "$3: SysFailScreen $(stored_byte SysFailScreen), not $2"
 }
 
-# open_dialog: starts quellar /c and waits for its window, which gets the keyboard.
+# Without a window manager nothing else gives the new window the keyboard.
 open_dialog() {
-  "$QUELLAR" /c 2>"$WORK/stderr" &
+  "$QUELLAR" "$1" 2>"$WORK/stderr" &
   DIALOG_PID=$!
   wait_for 10 xdotool search --name "$SETTINGS_TITLE" || fail "no settings window"
   DIALOG=$(xdotool search --name "$SETTINGS_TITLE" | head -n 1)
@@ -36,16 +36,20 @@ open_dialog() {
   dialog_origin "$DIALOG"
   sleep 0.5
 }
-
-# expect_closed WHAT: the dialog's process ended well after WHAT.
+take_shot() { shot "$1"; }
+close_by_window() { "$X11_CLOSE_WINDOW" "$DIALOG"; }
 expect_closed() {
   wait_exit "$DIALOG_PID" 5
   [ "$EXIT_STATUS" = 0 ] || fail "$1: status $EXIT_STATUS: $(cat "$WORK/stderr")"
 }
-
 expect_open() {
   sleep 0.5
   ! process_ended "$DIALOG_PID" || fail "$1 closed the dialog"
+}
+start_run() { start_saver; }
+expect_run_ended() {
+  wait_exit "$SAVER" 5
+  [ "$EXIT_STATUS" = 0 ] || fail "$1 did not end the run ($EXIT_STATUS)"
 }
 
 # Without a display: a message, a failure status, and no store made.
@@ -55,63 +59,5 @@ env -u DISPLAY "$QUELLAR" /c 2>"$WORK/stderr" || status=$?
 grep -qi display "$WORK/stderr" || fail "/c without a display said: $(cat "$WORK/stderr")"
 [ ! -e "$QUELLAR_REGISTRY" ] || fail "/c without a display opened the settings store"
 
-# Nothing stored: both boxes clear and alike. Checking ChMouse forces ChFail on and greys it,
-# and a greyed box takes no clicks.
-open_dialog
-[ "$(xdotool getwindowname "$DIALOG")" = "Quellar™ Screensaver by Tovenlab" ] ||
-  fail "caption: $(xdotool getwindowname "$DIALOG")"
-first=$(shot settings-first)
-expect_banner "$first"
-expect_controls "$first"
-expect_squares same "$first" "$CH_MOUSE_BOX" "$first" "$CH_FAIL_BOX"
-click_at $CH_MOUSE_AT
-sleep 0.3
-forced=$(shot settings-forced)
-expect_squares different "$forced" "$CH_MOUSE_BOX" "$forced" "$CH_FAIL_BOX"
-click_at $CH_FAIL_AT
-click_at $CLOSE_AT
-expect_closed "Close"
-expect_stored 01 01 "Close after checking ChMouse and clicking the greyed ChFail"
-
-# The stored MouseMove ends a run at the eighth movement.
-store_byte SysFailScreen 00
-start_saver
-for step in 1 2 3 4 5 6 7 8; do xdotool mousemove $((step * 20)) $((step * 10)); done
-wait_exit "$SAVER" 5
-[ "$EXIT_STATUS" = 0 ] || fail "eight movements did not end the run ($EXIT_STATUS)"
-
-# MouseMove 1 with SysFailScreen 0 opens with ChFail checked and greyed; clearing ChMouse frees
-# it, still checked; the window's close stores that.
-open_dialog
-greyed=$(shot settings-greyed)
-expect_squares same "$greyed" "$CH_FAIL_BOX" "$forced" "$CH_FAIL_BOX"
-expect_squares same "$greyed" "$CH_MOUSE_BOX" "$forced" "$CH_MOUSE_BOX"
-click_at $CH_MOUSE_AT
-sleep 0.3
-freed=$(shot settings-freed)
-expect_squares same "$freed" "$CH_FAIL_BOX" "$forced" "$CH_MOUSE_BOX"
-expect_squares same "$freed" "$CH_MOUSE_BOX" "$first" "$CH_MOUSE_BOX"
-"$X11_CLOSE_WINDOW" "$DIALOG"
-expect_closed "the window's close"
-expect_stored 00 01 "window close after clearing ChMouse"
-
-# The stored SysFailScreen skips the failure screen: one Space ends the run, where the failure
-# screen would wait for a second one.
-start_saver
-xdotool key space
-wait_exit "$SAVER" 5
-[ "$EXIT_STATUS" = 0 ] || fail "Space did not end a run that skips the failure screen ($EXIT_STATUS)"
-
-# Keys: a stored 2 shows indeterminate; Escape closes nothing; Space checks ChMouse, which has
-# the focus; Tab then skips the greyed ChFail to Close, and Enter presses it.
-store_byte SysFailScreen 02
-open_dialog
-mixed=$(shot settings-indeterminate)
-expect_squares different "$mixed" "$CH_FAIL_BOX" "$first" "$CH_FAIL_BOX"
-expect_squares different "$mixed" "$CH_FAIL_BOX" "$forced" "$CH_MOUSE_BOX"
-xdotool key Escape
-expect_open "Escape"
-xdotool key space Tab Return
-expect_closed "Enter on Close"
-expect_stored 01 01 "Space, Tab and Enter"
+settings_scenario /c
 note "settings: ok"
