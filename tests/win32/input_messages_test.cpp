@@ -64,6 +64,15 @@ TEST(DeliverInput, ShiftStateComesFromTheKeyboard) {
   EXPECT_EQ(events, Events{"KeyDown 36 5"});
 }
 
+TEST(PointerMotion, OnlyANewPositionIsMovement) {
+  PointerMotion pointer(POINT{40, 30});
+  EXPECT_FALSE(pointer.MovedTo(POINT{40, 30}));
+  EXPECT_TRUE(pointer.MovedTo(POINT{41, 30}));
+  EXPECT_FALSE(pointer.MovedTo(POINT{41, 30}));
+  EXPECT_TRUE(pointer.MovedTo(POINT{41, -2}));
+  EXPECT_TRUE(pointer.MovedTo(POINT{40, 30}));
+}
+
 TEST(DeliverInput, IgnoresWhatIsNotInput) {
   EXPECT_FALSE(IsInputMessage(WM_KEYUP));
   EXPECT_FALSE(IsInputMessage(WM_LBUTTONUP));

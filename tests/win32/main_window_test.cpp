@@ -116,6 +116,22 @@ TEST_F(MainWindowTest, InputReachesTheEvents) {
   EXPECT_EQ(events.events, (Events{"KeyDown 32 0", "DblClick"}));
 }
 
+// As Wine does when the window appears: a move to where the pointer already is.
+TEST_F(MainWindowTest, AMoveThatDoesNotMoveThePointerIsNoMovement) {
+  POINT pointer;
+  ASSERT_TRUE(GetCursorPos(&pointer));
+  const HWND hwnd = window.Hwnd();
+  POINT client = pointer;
+  ScreenToClient(hwnd, &client);
+  const auto at = [](POINT point) { return MAKELPARAM(point.x, point.y); };
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, at(client));
+  EXPECT_TRUE(events.events.empty());
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, at({client.x + 3, client.y}));
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, at({client.x + 3, client.y}));
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, at(client));
+  EXPECT_EQ(events.events.size(), 2u);
+}
+
 TEST_F(MainWindowTest, ARepaintAsksForThePicture) {
   ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
   UpdateWindow(window.Hwnd());

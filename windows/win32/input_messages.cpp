@@ -27,12 +27,17 @@ std::int16_t ButtonsHeld(WPARAM wParam) {
 }
 
 // Client coordinates are signed 16-bit halves of lParam.
+std::int16_t ClientX(LPARAM lParam) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(lParam & 0xFFFF));
+}
+std::int16_t ClientY(LPARAM lParam) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>((lParam >> 16) & 0xFFFF));
+}
 float TwipsX(LPARAM lParam) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(lParam & 0xFFFF)) * kTwipsPerPixel;
+  return ClientX(lParam) * kTwipsPerPixel;
 }
 float TwipsY(LPARAM lParam) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>((lParam >> 16) & 0xFFFF)) *
-         kTwipsPerPixel;
+  return ClientY(lParam) * kTwipsPerPixel;
 }
 
 // The button a press or double-click message is about.
@@ -92,6 +97,18 @@ void DeliverInput(WindowEvents& events, UINT message, WPARAM wParam, LPARAM lPar
     default:
       return;
   }
+}
+
+bool PointerMotion::MovedTo(POINT screen) {
+  const bool moved = screen.x != last_.x || screen.y != last_.y;
+  last_ = screen;
+  return moved;
+}
+
+POINT ScreenPointOf(HWND window, LPARAM lParam) {
+  POINT point{ClientX(lParam), ClientY(lParam)};
+  ClientToScreen(window, &point);
+  return point;
 }
 
 }  // namespace quellar::win32

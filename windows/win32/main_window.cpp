@@ -1,7 +1,5 @@
 #include "windows/win32/main_window.h"
 
-#include "windows/win32/input_messages.h"
-
 namespace quellar::win32 {
 
 namespace {
@@ -25,6 +23,9 @@ MainWindow::~MainWindow() {
 HWND MainWindow::Hwnd() {
   if (!created_) {
     created_ = true;
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    pointer_.emplace(pointer);
     hwnd_ = CreateWindowExW(0, class_.Name(), kCaption, WS_POPUP, 0, 0, kDesignWidth, kDesignHeight,
                             nullptr, nullptr, instance_, this);
   }
@@ -73,6 +74,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       break;
+    case WM_MOUSEMOVE:
+      if (!pointer_->MovedTo(ScreenPointOf(window, lParam))) return 0;
+      [[fallthrough]];
     default:
       if (IsInputMessage(message) && events_ != nullptr && !runEnd_.Ended()) {
         runEnd_.Guard([&] { DeliverInput(*events_, message, wParam, lParam); });

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "windows/win32/input_messages.h"
 #include "windows/win32/run_end.h"
 #include "windows/win32/window_class.h"
 #include "windows/win32/window_events.h"
@@ -41,6 +44,8 @@ class MainWindow {
   WindowClass class_;
   WindowTimers timers_;
   WindowEvents* events_ = nullptr;
+  // Where the pointer was when the window was made, then at each move.
+  std::optional<PointerMotion> pointer_;
   HWND hwnd_ = nullptr;
   bool created_ = false;
 };
