@@ -63,7 +63,7 @@ SettingsDialog::SettingsDialog(HINSTANCE instance, registry::RegistryApi& regist
       fonts_(dpi_),
       banner_(LoadBanner(instance)) {}
 
-// Only a dialog left open by a failure is still here; it goes without storing anything.
+// A dialog still open here (after a failure) goes without storing: only Form_Unload stores.
 SettingsDialog::~SettingsDialog() {
   if (dialog_ != nullptr) DestroyWindow(dialog_);
 }
