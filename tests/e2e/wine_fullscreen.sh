@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # wine_fullscreen.sh ARCH SCR HOST_DIR: /s covers the screen with a topmost black window and
-# tells the system a screen saver runs; a second /s ends at once; Escape ends the run, the
-# flag is cleared and the installation is recorded.
+# tells the system a screen saver runs; a second /s ends at once; Escape starts the failure
+# sequence and a second Escape ends the run, the flag is cleared and the installation is
+# recorded.
 source "$(dirname "$0")/wine_lib.sh"
 start_wine_display 1024x768
 paint_root
@@ -26,9 +27,10 @@ expect_equal "exit code of a second /s" "$SAVER_EXIT" 0
 expect_equal "windows" "$(find_window '^Quellar$' | wc -l)" 1
 SAVER_PID=$first_pid
 
-# The first Escape may start the failure sequence; the next one ends the run.
+# The first Escape starts the failure sequence; the next one ends the run.
 xdotool key Escape
-if ! wait_for 3 bash -c "! kill -0 $SAVER_PID"; then xdotool key Escape; fi
+wait_for 2 failure_box_on_screen || fail "Escape does not start the failure sequence"
+xdotool key Escape
 await_saver_exit 10
 expect_equal "exit code" "$SAVER_EXIT" 0
 expect_equal "saver flag after" "$(spi_running)" 0

@@ -1,9 +1,10 @@
 # Shared by the Wine scripts; source it with the script's arguments: ARCH PROGRAM [HOST_DIR].
 # ARCH is win32 or win64, PROGRAM Quellar.scr (or the program under test), HOST_DIR the folder
-# of the host programs (spi_query.exe, window_query.exe, preview_host.exe).
+# of the host programs (spi_query.exe, window_query.exe, preview_host.exe, pointer_probe.exe).
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
+source "$here/screen_lib.sh"
 repo=$(cd "$here/../.." && pwd)
 
 WINE_ARCH=$1
@@ -67,6 +68,14 @@ run_saver() {
   await_saver_exit "$limit"
 }
 
+saver_running() { kill -0 "$SAVER_PID" 2>/dev/null; }
+
+# start_full_screen: a full-screen run whose window is up.
+start_full_screen() {
+  start_saver /s
+  await_window '^Quellar$' 20
+}
+
 # find_window NAME: the visible X windows whose name matches the regular expression NAME.
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 await_window() { wait_for "$2" find_window "$1" || fail "no window named $1 after $2 s"; }
@@ -86,6 +95,12 @@ expect_equal() { [ "$2" = "$3" ] || fail "$1: '$2', expected '$3'"; }
 registry_value() {
   wine_run reg query "$QUELLAR_KEY" /v "$1" "${REG_VIEW[@]}" 2>/dev/null |
     awk -v name="$1" '$1 == name { $1 = ""; sub(/^ +/, ""); print }'
+}
+
+# store_byte NAME BYTE: stores a one-byte setting (two hex digits) as the settings dialog does.
+store_byte() {
+  wine_run reg add "$QUELLAR_KEY" /v "$1" /t REG_BINARY /d "$2" /f "${REG_VIEW[@]}" >/dev/null ||
+    fail "cannot store $1"
 }
 
 forget_settings() { wine_run reg delete "$QUELLAR_KEY" /f "${REG_VIEW[@]}" >/dev/null 2>&1 || true; }
@@ -118,3 +133,35 @@ expect_covered() {
 
 # Keys go to the window under the pointer when no window manager gives focus.
 point_at_window() { xdotool mousemove --window "$1" 20 20; }
+
+# Without a window manager a button goes to the window under the pointer, which a full-screen
+# run covers.
+double_click() { xdotool click --repeat 2 --delay 80 1; }
+
+# osd_on_screen TEXT: the screen's on-screen display reads TEXT.
+osd_on_screen() { shows_osd "$(screenshot osd)" "$1"; }
+
+# expect_osd TEXT: the on-screen display comes to read TEXT; it is drawn as the key is handled
+# and stays two seconds.
+expect_osd() { wait_for 1 osd_on_screen "$1" || fail "the on-screen display does not read '$1'"; }
+
+# failure_box_on_screen: the failure box stands in the middle of a 1024x768 screen.
+failure_box_on_screen() { same_as_art "$(screenshot failure-box)" 376 367 failbox.bmp; }
+
+# start_pointer_probe: follows the pointer's display count of the running program (see
+# pointer_probe.cpp); POINTER_RUNNING is the count while it runs. Its report goes to a file of
+# its own: through a pipe it would come only at its end.
+start_pointer_probe() {
+  "$repo/scripts/wine-run" "$WINE_ARCH" "$HOST_DIR/pointer_probe.exe" Quellar >"$WORK_DIR/pointer" &
+  PROBE_PID=$!
+  wait_for 10 grep -q '^running' "$WORK_DIR/pointer" || fail "the pointer probe reports nothing"
+  POINTER_RUNNING=$(probe_report running)
+}
+
+# await_pointer_probe: POINTER_LAST is the count the program left before it ended.
+await_pointer_probe() {
+  wait "$PROBE_PID" || fail "the pointer probe failed"
+  POINTER_LAST=$(probe_report last)
+}
+
+probe_report() { tr -d '\r' <"$WORK_DIR/pointer" | sed -n "s/^$1 //p"; }
