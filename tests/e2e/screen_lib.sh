@@ -54,15 +54,17 @@ blank_cells() {
   tiles "$1" "$2" 16x20 | grep -cx "$blank" || true
 }
 
-# colour_counts FILE: "count red green blue" for each colour of a picture.
+# colour_counts FILE [GEOMETRY]: "count red green blue" for each colour of a picture, or of its
+# part GEOMETRY.
 colour_counts() {
-  convert "$1" -format %c histogram:info:- |
+  convert "$1" ${2:+-crop "$2"} -format %c histogram:info:- |
     sed -E 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/'
 }
 
-# stray_colours FILE: the colours of a picture that the glyph sheet has not, "red green blue".
+# stray_colours FILE [GEOMETRY]: the colours of a picture, or of its part, that the glyph sheet
+# has not, as "red green blue" lines.
 stray_colours() {
-  comm -23 <(colour_counts "$1" | cut -d' ' -f2- | sort -u) \
+  comm -23 <(colour_counts "$@" | cut -d' ' -f2- | sort -u) \
     <(colour_counts "$ART_DIR/glyphs.bmp" | cut -d' ' -f2- | sort -u)
 }
 
