@@ -92,9 +92,9 @@ struct Placed {
 TEST_F(SettingsDialogTest, ControlsSitWhereTheLayoutPutsThem) {
   Open();
   const std::vector<Placed> controls{
-      {kFrame1Id, layout::kFrame1}, {kLabel4Id, layout::kLabel4},
-      {kFrame2Id, layout::kFrame2}, {kChMouseId, layout::kChMouse},
-      {kChFailId, layout::kChFail}, {kCmdCloseId, layout::kCmdClose},
+      {kFrame1Id, layout::kFrame1},     {kFrame2Id, layout::kFrame2},
+      {kChMouseId, layout::kChMouse},   {kChFailId, layout::kChFail},
+      {kCmdCloseId, layout::kCmdClose},
   };
   for (const Placed& control : controls) {
     const RECT rect = PlaceOf(control.id);
@@ -103,7 +103,17 @@ TEST_F(SettingsDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(rect.right - rect.left, Scaled(control.box.width, dpi)) << control.id;
     EXPECT_EQ(rect.bottom - rect.top, Scaled(control.box.height, dpi)) << control.id;
   }
-  // The notice is sized to its one line.
+}
+
+// The labels start at their places; the hotkeys keep at least their box, and the notice is one
+// line.
+TEST_F(SettingsDialogTest, LabelsHoldTheirTextWithoutWrapping) {
+  Open();
+  const RECT hotkeys = PlaceOf(kLabel4Id);
+  EXPECT_EQ(hotkeys.left, Scaled(layout::kLabel4.x, dpi));
+  EXPECT_EQ(hotkeys.top, Scaled(layout::kLabel4.y, dpi));
+  EXPECT_GE(hotkeys.right - hotkeys.left, Scaled(layout::kLabel4.width, dpi));
+  EXPECT_GE(hotkeys.bottom - hotkeys.top, Scaled(layout::kLabel4.height, dpi));
   const RECT notice = PlaceOf(kLblLegalId);
   EXPECT_EQ(notice.left, Scaled(layout::kLblLegal.x, dpi));
   EXPECT_EQ(notice.top, Scaled(layout::kLblLegal.y, dpi));

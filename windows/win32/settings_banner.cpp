@@ -9,12 +9,21 @@ namespace {
 
 namespace layout = settings_layout;
 
-void PaintPicture(HDC dc, HBITMAP banner) {
+// Pixel for pixel at the usual density. At another one the picture grows with the layout, so
+// that the version label and Line1 still lie on it.
+void PaintPicture(HDC dc, HBITMAP banner, int dpi) {
   if (banner == nullptr) return;
   const UniqueMemoryDc source(CreateCompatibleDC(dc));
   const ScopedSelection selection(source.get(), banner);
-  BitBlt(dc, layout::kImage1.x, layout::kImage1.y, layout::kImage1.width, layout::kImage1.height,
-         source.get(), 0, 0, SRCCOPY);
+  const layout::Box& image = layout::kImage1;
+  if (dpi == kUsualDpi) {
+    BitBlt(dc, image.x, image.y, image.width, image.height, source.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, Scaled(image.x, dpi), Scaled(image.y, dpi), Scaled(image.width, dpi),
+             Scaled(image.height, dpi), source.get(), 0, 0, image.width, image.height, SRCCOPY);
 }
 
 void PaintLine(HDC dc, int dpi, int clientWidth) {
@@ -35,7 +44,7 @@ void PaintVersion(HDC dc, HFONT font, const std::wstring& text, int dpi) {
 }  // namespace
 
 void PaintBanner(HDC dc, const BannerPaint& paint) {
-  PaintPicture(dc, paint.banner);
+  PaintPicture(dc, paint.banner, paint.dpi);
   PaintLine(dc, paint.dpi, paint.clientWidth);
   PaintVersion(dc, paint.versionFont, paint.versionText, paint.dpi);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The top of frmSettings, painted by the dialog itself: the banner picture Image1 at its natural
-// size, Line1 across it in the button-face colour, and lblVersion over it in dark green with no
-// background of its own. A child window could not let the picture show around its text.
+// The top of frmSettings, painted by the dialog itself: the banner picture Image1 (at its
+// natural size at the usual density), Line1 across it in the button-face colour, and lblVersion
+// over it in dark green with no background of its own. A child window could not let the picture
+// show around its text.
 
 #include <windows.h>
 

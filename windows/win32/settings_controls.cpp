@@ -1,5 +1,6 @@
 #include "windows/win32/settings_controls.h"
 
+#include <algorithm>
 #include <string>
 
 #include "windows/win32/wide_text.h"
@@ -11,6 +12,10 @@ namespace layout = settings_layout;
 
 enum class Font { Regular, FrameCaption };
 
+// How a label's size follows its text: the design's box, at least the text (so that no line
+// wraps at another density), or exactly the text.
+enum class Sizing { Box, AtLeastText, Text };
+
 struct ControlSpec {
   const wchar_t* className;
   std::string text;
@@ -18,7 +23,7 @@ struct ControlSpec {
   int id;
   layout::Box box;
   Font font;
-  bool sizedToText;
+  Sizing sizing;
 };
 
 // The texts carry no access keys: an ampersand stays an ampersand.
@@ -26,23 +31,27 @@ constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 // Three states so that a stored 2 can show; the dialog decides what a click makes of a box.
 constexpr DWORD kCheckBox = BS_3STATE | WS_TABSTOP;
 
+// The size of the text's lines as a label draws them.
 SIZE TextSize(HFONT font, const std::wstring& text) {
   const ScreenDc screen;
   const ScopedSelection selection(screen.Get(), font);
-  SIZE size{};
-  GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-  return size;
+  RECT rect{};
+  DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_NOPREFIX);
+  return {rect.right, rect.bottom};
+}
+
+SIZE SizeOf(const ControlSpec& spec, HFONT font, const std::wstring& text, int dpi) {
+  const SIZE box{Scaled(spec.box.width, dpi), Scaled(spec.box.height, dpi)};
+  if (spec.sizing == Sizing::Box) return box;
+  const SIZE size = TextSize(font, text);
+  if (spec.sizing == Sizing::Text) return size;
+  return {std::max(box.cx, size.cx), std::max(box.cy, size.cy)};
 }
 
 void Create(HWND dialog, HINSTANCE instance, const ControlSpec& spec, HFONT font, int dpi) {
   const std::wstring text = Utf8ToWide(spec.text);
-  int width = Scaled(spec.box.width, dpi);
-  int height = Scaled(spec.box.height, dpi);
-  if (spec.sizedToText) {
-    const SIZE size = TextSize(font, text);
-    width = size.cx;
-    height = size.cy;
-  }
+  const auto [width, height] = SizeOf(spec, font, text, dpi);
   const HWND control =
       CreateWindowExW(0, spec.className, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
                       Scaled(spec.box.x, dpi), Scaled(spec.box.y, dpi), width, height, dialog,
@@ -56,19 +65,19 @@ void Create(HWND dialog, HINSTANCE instance, const ControlSpec& spec, HFONT font
 void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& fonts, int dpi) {
   const ControlSpec specs[] = {
       {L"BUTTON", layout::kFrame1Caption, BS_GROUPBOX, kFrame1Id, layout::kFrame1,
-       Font::FrameCaption, false},
+       Font::FrameCaption, Sizing::Box},
       {L"STATIC", layout::HotkeyText("\r\n"), kLabel, kLabel4Id, layout::kLabel4, Font::Regular,
-       false},
+       Sizing::AtLeastText},
       {L"BUTTON", layout::kFrame2Caption, BS_GROUPBOX, kFrame2Id, layout::kFrame2,
-       Font::FrameCaption, false},
+       Font::FrameCaption, Sizing::Box},
       {L"BUTTON", layout::kChMouseCaption, kCheckBox, kChMouseId, layout::kChMouse, Font::Regular,
-       false},
+       Sizing::Box},
       {L"BUTTON", layout::kChFailCaption, kCheckBox, kChFailId, layout::kChFail, Font::Regular,
-       false},
+       Sizing::Box},
       {L"BUTTON", layout::kCloseCaption, BS_PUSHBUTTON | WS_TABSTOP, kCmdCloseId, layout::kCmdClose,
-       Font::Regular, false},
+       Font::Regular, Sizing::Box},
       {L"STATIC", layout::kLegalNotice, kLabel, kLblLegalId, layout::kLblLegal, Font::Regular,
-       true},
+       Sizing::Text},
   };
   for (const ControlSpec& spec : specs) {
     const HFONT font = spec.font == Font::FrameCaption ? fonts.FrameCaption() : fonts.Regular();

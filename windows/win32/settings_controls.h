@@ -21,9 +21,12 @@ enum SettingsControlId : int {
   kLblLegalId,
 };
 
-// Pixels at 96 dots per inch scaled to `dpi`.
+// The layout is in pixels at this density.
+inline constexpr int kUsualDpi = 96;
+
+// Pixels at the usual density scaled to `dpi`.
 inline int Scaled(int pixels, int dpi) {
-  return MulDiv(pixels, dpi, 96);
+  return MulDiv(pixels, dpi, kUsualDpi);
 }
 
 // Creates the controls in their keyboard order; only the boxes and the button are tab stops.
