@@ -35,6 +35,8 @@ class Engine {
   Handle LoadResourceDC(const std::int16_t& number);
   // Never returns: the process ends inside it.
   void Shutdown();
+  // Stores the settings the hotkeys change; only a full-screen run has any to store.
+  void StoreSettings();
 
   void Tick();
   void HandleKey(const std::int16_t& keyCode);

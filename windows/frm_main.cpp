@@ -33,6 +33,11 @@ void FrmMain::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, fl
 
 void FrmMain::Timer1_Timer() { engine_.Tick(); }
 
+void FrmMain::EndRun() {
+  if (engine_.state.runMode == kRunFullScreen) engine_.Shutdown();
+  platform_.EndProcess();
+}
+
 void FrmMain::tmrOSD_Timer() {
   platform_.SetTimerEnabled(TimerId::tmrOSD, false);
   engine_.ClearOsd();

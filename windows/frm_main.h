@@ -24,6 +24,9 @@ class FrmMain {
   void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void Timer1_Timer();
   void tmrOSD_Timer();
+  // The system asks the program to end (a termination signal): a full-screen run ends in order,
+  // as a double click ends it; a preview, which took nothing from the desktop, simply ends.
+  void EndRun();
 
  private:
   engine::Engine& engine_;

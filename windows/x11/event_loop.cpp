@@ -22,12 +22,18 @@ std::int64_t MonotonicMilliseconds() {
       .count();
 }
 
-EventLoop::EventLoop(Display* display, FormTimers& timers, MainWindow& window,
-                     WindowSurface& surface, FrmMain& form)
-    : display_(display), timers_(timers), window_(window), surface_(surface), form_(form) {}
+EventLoop::EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
+                     MainWindow& window, WindowSurface& surface, FrmMain& form)
+    : display_(display),
+      timers_(timers),
+      signals_(signals),
+      window_(window),
+      surface_(surface),
+      form_(form) {}
 
 void EventLoop::Run() {
   for (;;) {
+    if (signals_.Take()) form_.EndRun();
     DispatchPendingEvents();
     FireDueTimers();
     WaitForWork();
@@ -123,8 +129,9 @@ void EventLoop::WaitForWork() {
     timeout =
         static_cast<int>(std::clamp<std::int64_t>(*due - MonotonicMilliseconds(), 0, INT_MAX));
   }
-  pollfd connection{XConnectionNumber(display_), POLLIN, 0};
-  poll(&connection, 1, timeout);
+  std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
+                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
+  poll(sources.data(), sources.size(), timeout);
 }
 
 }  // namespace quellar::x11

@@ -1,7 +1,7 @@
 #pragma once
-// frmMain's message loop, on one thread: every X event that has arrived is handled first, then
-// the timers that are due fire, then the loop sleeps on the connection until the next timer is
-// due or the server sends something.
+// frmMain's message loop, on one thread: a termination signal ends the run, every X event that
+// has arrived is handled, then the timers that are due fire, then the loop sleeps on the
+// connection and the signals until the next timer is due or something arrives.
 
 #include <X11/Xlib.h>
 
@@ -11,6 +11,7 @@
 #include "windows/timers/form_timers.h"
 #include "windows/x11/input.h"
 #include "windows/x11/main_window.h"
+#include "windows/x11/termination_signals.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -20,8 +21,8 @@ std::int64_t MonotonicMilliseconds();
 
 class EventLoop {
  public:
-  EventLoop(Display* display, FormTimers& timers, MainWindow& window,
-            WindowSurface& surface, FrmMain& form);
+  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
+            MainWindow& window, WindowSurface& surface, FrmMain& form);
 
   // Returns only by an exception: the end of the process, a run-time error.
   [[noreturn]] void Run();
@@ -37,6 +38,7 @@ class EventLoop {
 
   Display* display_;
   FormTimers& timers_;
+  TerminationSignals& signals_;
   MainWindow& window_;
   WindowSurface& surface_;
   FrmMain& form_;

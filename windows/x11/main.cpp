@@ -10,13 +10,30 @@
 #include "windows/frm_main.h"
 #include "windows/process_end.h"
 #include "windows/x11/x11_platform.h"
+#include "windows/x11/x_errors.h"
 
 namespace {
+
+// A run that loses its display still keeps what the hotkeys changed, for as long as the engine
+// lives.
+class StoreSettingsOnConnectionLost {
+ public:
+  explicit StoreSettingsOnConnectionLost(quellar::engine::Engine& engine) {
+    quellar::x11::SetConnectionLostAction(quellar::x11::ConnectionLostStep::kStoreSettings,
+                            [&engine] { engine.StoreSettings(); });
+  }
+  ~StoreSettingsOnConnectionLost() {
+    quellar::x11::SetConnectionLostAction(quellar::x11::ConnectionLostStep::kStoreSettings, nullptr);
+  }
+  StoreSettingsOnConnectionLost(const StoreSettingsOnConnectionLost&) = delete;
+  StoreSettingsOnConnectionLost& operator=(const StoreSettingsOnConnectionLost&) = delete;
+};
 
 int RunProgram(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
   quellar::engine::Engine engine(platform, std::random_device{}());
   quellar::FrmMain form(engine, platform);
+  const StoreSettingsOnConnectionLost storeOnLoss(engine);
   engine.Main();
   if (platform.HasMainWindow()) platform.Run(form);
   return 0;

@@ -48,10 +48,10 @@ void SaverFlag::Set(bool running) {
                     reinterpret_cast<const unsigned char*>(&value), 1);
     XSync(display_, False);
     SetConnectionLostAction(
-        [name = std::string(XDisplayString(display_))] { DeleteFlagThroughNewConnection(name); });
+        ConnectionLostStep::kClearSaverFlag, [name = std::string(XDisplayString(display_))] { DeleteFlagThroughNewConnection(name); });
   } else {
     DeleteFlag(display_);
-    SetConnectionLostAction(nullptr);
+    SetConnectionLostAction(ConnectionLostStep::kClearSaverFlag, nullptr);
   }
   setHere_ = running;
 }

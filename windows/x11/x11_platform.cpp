@@ -47,7 +47,7 @@ Display* X11Platform::RequireDisplay() {
 }
 
 void X11Platform::Run(FrmMain& form) {
-  EventLoop(RequireDisplay(), timers_, Window(), *surface_, form).Run();
+  EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form).Run();
 }
 
 void X11Platform::EndProcess() {

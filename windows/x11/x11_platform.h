@@ -15,6 +15,7 @@
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
+#include "windows/x11/termination_signals.h"
 #include "windows/x11/main_window.h"
 #include "windows/x11/saver_flag.h"
 #include "windows/x11/window_surface.h"
@@ -81,6 +82,9 @@ class X11Platform : public Platform {
   x11::MainWindow& Window();
   bool IsMainWindow(Handle window) const;
 
+  // First: a termination signal during start-up waits for the loop instead of killing the
+  // process half-way.
+  TerminationSignals signals_;
   const std::string commandLine_;
   const ProgramInfo program_;
   const InstanceLock instanceLock_;

@@ -13,7 +13,7 @@ namespace {
 struct ErrorState {
   ErrorTrap* trap = nullptr;
   std::optional<XErrorEvent> pending;
-  std::function<void()> onConnectionLost;
+  std::array<std::function<void()>, 2> onConnectionLost;
 };
 
 ErrorState& State() {
@@ -23,7 +23,9 @@ ErrorState& State() {
 
 int OnConnectionLost(Display* /*display*/) {
   std::cerr << "quellar: lost the connection to the X display\n";
-  if (State().onConnectionLost) State().onConnectionLost();
+  for (const std::function<void()>& action : State().onConnectionLost) {
+    if (action) action();
+  }
   // Xlib must not get control back: it would end the process itself.
   std::_Exit(1);
 }
@@ -55,8 +57,8 @@ std::optional<std::string> TakeXError(Display* display) {
          std::to_string(error->request_code) + "." + std::to_string(error->minor_code);
 }
 
-void SetConnectionLostAction(std::function<void()> action) {
-  State().onConnectionLost = std::move(action);
+void SetConnectionLostAction(ConnectionLostStep step, std::function<void()> action) {
+  State().onConnectionLost[static_cast<std::size_t>(step)] = std::move(action);
 }
 
 ErrorTrap::ErrorTrap(Display* display) : display_(display), outer_(State().trap) {

@@ -18,9 +18,13 @@ void InstallXErrorHandlers();
 // The first protocol error reported outside an ErrorTrap since the last call, as a message.
 std::optional<std::string> TakeXError(Display* display);
 
-// Runs when the connection is lost, just before the process ends with status 1; empty clears
-// it. Only one action is kept: the screen-saver flag is all there is to repair.
-void SetConnectionLostAction(std::function<void()> action);
+// What a lost connection still does, in this order, before the process ends with status 1: the
+// settings of the run are stored, and the screen-saver flag is cleared through a new
+// connection (the pointer went with the old one).
+enum class ConnectionLostStep { kStoreSettings, kClearSaverFlag };
+
+// Sets the action of one step; empty clears it.
+void SetConnectionLostAction(ConnectionLostStep step, std::function<void()> action);
 
 // While alive, protocol errors go here instead of to the event loop: for the calls whose
 // failure is an answer (a window id of another client that may be gone).
