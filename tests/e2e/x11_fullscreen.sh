@@ -4,6 +4,7 @@
 # ends at once; Escape ends the run, gives the desktop back and stores the settings.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
+source "$(dirname "$0")/screen_lib.sh"
 start_x11_test 1024x768
 
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
@@ -28,16 +29,7 @@ wait_exit "$second" 3
 [ ! -e "$WORK/second.sqlite3" ] || fail "a second /s opened the settings store"
 [ "$(screen_windows)" = "$SAVER_WINDOW" ] || fail "a second /s changed the full-screen windows"
 
-# The first press may only start the closing sequence; a second one always ends the run.
-xdotool key Escape
-wait_exit "$SAVER" 3
-if [ "$EXIT_STATUS" = running ]; then
-  xdotool key Escape
-  wait_exit "$SAVER" 5
-fi
-[ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the run with status 0 ($EXIT_STATUS)"
-[ ! -s "$WORK/stderr" ] || fail "the run wrote to stderr: $(cat "$WORK/stderr")"
-expect_desktop_back
+end_with_escape
 
 stored=$(sqlite3 "$QUELLAR_REGISTRY" \
   "SELECT name || '=' || hex(data) FROM registry_values

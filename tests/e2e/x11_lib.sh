@@ -53,25 +53,6 @@ screen_windows() {
   xwininfo -root -children | awk -v geometry="${size}+0+0" 'index($0, geometry) {print $1}'
 }
 
-GLYPH_SHEET="$(dirname "${BASH_SOURCE[0]}")/../../resources/glyphs.bmp"
-
-# colour_counts FILE [GEOMETRY]: one line per colour of the picture, or of its part GEOMETRY
-# (WxH+X+Y): "count red green blue".
-colour_counts() {
-  convert "$1" ${2:+-crop "$2"} -format %c histogram:info:- |
-    sed -E 's/^ *([0-9]+): \(([0-9]+),([0-9]+),([0-9]+)[,)].*/\1 \2 \3 \4/'
-}
-
-# stray_colours FILE [GEOMETRY]: the colours of the picture, or of its part, that the glyph
-# sheet has not, as "red green blue" lines. None where only the rain's window shows: it covers
-# the part, and its glyphs are whole.
-stray_colours() {
-  if [ ! -s "$WORK/sheet-colours" ]; then
-    colour_counts "$GLYPH_SHEET" | awk '{ print $2, $3, $4 }' | sort >"$WORK/sheet-colours"
-  fi
-  colour_counts "$@" | awk '{ print $2, $3, $4 }' | sort | comm -23 - "$WORK/sheet-colours"
-}
-
 # black_at X Y FILE: the pixel is black (ImageMagick names it as grey in a one-colour picture).
 black_at() {
   case "$(pixel "$1" "$2" "$3")" in
@@ -95,6 +76,21 @@ expect_desktop_back() {
   ! flag_is_set || fail "the screen-saver flag is still set after the run"
   [ -z "$(screen_windows)" ] || fail "a full-screen window is left after the run"
   [ "$(pointer_state)" = visible ] || fail "the pointer is still hidden after the run"
+}
+
+# end_with_escape: Escape ends the run of start_saver with status 0, nothing on stderr, and the
+# desktop given back. The first press may only start the closing sequence; a second one always
+# ends the run.
+end_with_escape() {
+  xdotool key Escape
+  wait_exit "$SAVER" 3
+  if [ "$EXIT_STATUS" = running ]; then
+    xdotool key Escape
+    wait_exit "$SAVER" 5
+  fi
+  [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the run with status 0 ($EXIT_STATUS)"
+  [ ! -s "$WORK/stderr" ] || fail "the run wrote to stderr: $(cat "$WORK/stderr")"
+  expect_desktop_back
 }
 
 pointer_state() { "$X11_CURSOR_PROBE"; }

@@ -3,6 +3,7 @@
 # draws in it; when the host destroys its window, the preview ends by itself.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
+source "$(dirname "$0")/screen_lib.sh"
 start_x11_test 640x480
 
 coproc HOST { "$X11_PREVIEW_HOST" "$QUELLAR" 2>&1; }
