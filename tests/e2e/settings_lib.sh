@@ -129,10 +129,32 @@ expect_mixed() {
   expect_squares different "$1" "$CH_FAIL_BOX" "$3" "$CH_MOUSE_BOX"
 }
 
-# move_eight_times: the pointer movements that end a run which ends on movement.
+# move_eight_times: the pointer movements that end a run which ends on movement, apart enough
+# that the window system does not fold them into fewer.
 move_eight_times() {
   local step
-  for step in 1 2 3 4 5 6 7 8; do xdotool mousemove $((step * 20)) $((step * 10)); done
+  for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $((step * 20)) $((step * 10))
+    sleep 0.15
+  done
+}
+
+# settled CHECK NAME [ARGS...]: takes screenshots NAME until CHECK SHOT ARGS... passes on one,
+# for 5 s at most (a toolkit redraws in its own time, later on a loaded machine); prints the
+# screenshot's file.
+settled() {
+  local check=$1 name=$2 tries=25 file
+  shift 2
+  while :; do
+    file=$(take_shot "$name")
+    if ("$check" "$file" "$@") >/dev/null 2>&1; then
+      echo "$file"
+      return 0
+    fi
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || "$check" "$file" "$@"
+    sleep 0.2
+  done
 }
 
 # settings_scenario SWITCH: the dialog's whole story, opened first with SWITCH. The script
@@ -147,12 +169,9 @@ settings_scenario() {
   open_dialog "$1"
   [ "$(xdotool getwindowname "$DIALOG")" = "Quellar™ Screensaver by Tovenlab" ] ||
     fail "caption: $(xdotool getwindowname "$DIALOG")"
-  first=$(take_shot settings-first)
-  expect_first "$first"
+  first=$(settled expect_first settings-first)
   click_at $CH_MOUSE_AT
-  sleep 0.3
-  forced=$(take_shot settings-forced)
-  expect_forced "$forced"
+  forced=$(settled expect_forced settings-forced)
   click_at $CH_FAIL_AT
   click_at $CLOSE_AT
   expect_closed "Close"
@@ -167,10 +186,9 @@ settings_scenario() {
   # MouseMove 1 with SysFailScreen 0 opens with ChFail checked and greyed; clearing ChMouse
   # frees it, still checked; the window's close stores that.
   open_dialog /c
-  expect_greyed "$(take_shot settings-greyed)" "$forced"
+  settled expect_greyed settings-greyed "$forced" >/dev/null
   click_at $CH_MOUSE_AT
-  sleep 0.3
-  expect_freed "$(take_shot settings-freed)" "$forced" "$first"
+  settled expect_freed settings-freed "$forced" "$first" >/dev/null
   close_by_window
   expect_closed "the window's close"
   expect_stored 00 01 "the window's close after clearing ChMouse"
@@ -186,7 +204,7 @@ settings_scenario() {
   # Tab then skips the greyed ChFail to Close, and Enter presses it.
   store_byte SysFailScreen 02
   open_dialog /c
-  expect_mixed "$(take_shot settings-indeterminate)" "$first" "$forced"
+  settled expect_mixed settings-indeterminate "$first" "$forced" >/dev/null
   xdotool key Escape Return
   expect_open "Escape and Enter on a check box"
   xdotool key space Tab Return
