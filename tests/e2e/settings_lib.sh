@@ -139,20 +139,28 @@ move_eight_times() {
   done
 }
 
-# settled CHECK NAME [ARGS...]: takes screenshots NAME until CHECK SHOT ARGS... passes on one,
-# for 5 s at most (a toolkit redraws in its own time, later on a loaded machine); prints the
-# screenshot's file.
+# settled CHECK NAME [ARGS...]: takes screenshots NAME until two in a row are alike and CHECK
+# SHOT ARGS... passes on them, for 5 s at most: a toolkit redraws in its own time (a box that
+# the pointer has just left may still be lit), later on a loaded machine. Prints the file.
 settled() {
-  local check=$1 name=$2 tries=25 file
+  local check=$1 name=$2 tries=25 file previous="" kept
   shift 2
   while :; do
     file=$(take_shot "$name")
-    if ("$check" "$file" "$@") >/dev/null 2>&1; then
+    if [ -n "$previous" ] && [ "$(differing "$previous" "$file")" = 0 ] &&
+      ("$check" "$file" "$@") >/dev/null 2>&1; then
       echo "$file"
       return 0
     fi
     tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || "$check" "$file" "$@"
+    if [ "$tries" -le 0 ]; then
+      "$check" "$file" "$@"
+      echo "$file"
+      return 0
+    fi
+    kept="${file%.png}-previous.png"
+    cp "$file" "$kept"
+    previous=$kept
     sleep 0.2
   done
 }
