@@ -8,9 +8,6 @@ source "$(dirname "$0")/settings_lib.sh"
 start_wine_display 800x600
 forget_settings
 
-store_byte() {
-  wine_run reg add "$QUELLAR_KEY" /v "$1" /t REG_BINARY /d "$2" /f "${REG_VIEW[@]}" >/dev/null
-}
 expect_stored() {
   expect_equal "$3: MouseMove" "$(registry_value MouseMove)" "REG_BINARY $1"
   expect_equal "$3: SysFailScreen" "$(registry_value SysFailScreen)" "REG_BINARY $2"
@@ -36,10 +33,7 @@ expect_open() {
   sleep 0.5
   kill -0 "$SAVER_PID" 2>/dev/null || fail "$1 closed the dialog"
 }
-start_run() {
-  start_saver /s
-  await_window '^Quellar$' 20
-}
+start_run() { start_full_screen; }
 # A Wine process takes about 2 s to go once its windows have gone, however it ends.
 expect_run_ended() {
   await_saver_exit 10
