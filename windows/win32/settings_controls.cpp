@@ -16,7 +16,7 @@ enum class Font { Regular, FrameCaption };
 // wraps at another density), or exactly the text.
 enum class Sizing { Box, AtLeastText, Text };
 
-struct ControlSpec {
+struct ControlLayout {
   const wchar_t* className;
   std::string text;
   DWORD style;
@@ -41,21 +41,21 @@ SIZE TextSize(HFONT font, const std::wstring& text) {
   return {rect.right, rect.bottom};
 }
 
-SIZE SizeOf(const ControlSpec& spec, HFONT font, const std::wstring& text, int dpi) {
-  const SIZE box{Scaled(spec.box.width, dpi), Scaled(spec.box.height, dpi)};
-  if (spec.sizing == Sizing::Box) return box;
+SIZE SizeOf(const ControlLayout& entry, HFONT font, const std::wstring& text, int dpi) {
+  const SIZE box{Scaled(entry.box.width, dpi), Scaled(entry.box.height, dpi)};
+  if (entry.sizing == Sizing::Box) return box;
   const SIZE size = TextSize(font, text);
-  if (spec.sizing == Sizing::Text) return size;
+  if (entry.sizing == Sizing::Text) return size;
   return {std::max(box.cx, size.cx), std::max(box.cy, size.cy)};
 }
 
-void Create(HWND dialog, HINSTANCE instance, const ControlSpec& spec, HFONT font, int dpi) {
-  const std::wstring text = Utf8ToWide(spec.text);
-  const auto [width, height] = SizeOf(spec, font, text, dpi);
+void Create(HWND dialog, HINSTANCE instance, const ControlLayout& entry, HFONT font, int dpi) {
+  const std::wstring text = Utf8ToWide(entry.text);
+  const auto [width, height] = SizeOf(entry, font, text, dpi);
   const HWND control =
-      CreateWindowExW(0, spec.className, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-                      Scaled(spec.box.x, dpi), Scaled(spec.box.y, dpi), width, height, dialog,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+      CreateWindowExW(0, entry.className, text.c_str(), WS_CHILD | WS_VISIBLE | entry.style,
+                      Scaled(entry.box.x, dpi), Scaled(entry.box.y, dpi), width, height, dialog,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
@@ -63,7 +63,7 @@ void Create(HWND dialog, HINSTANCE instance, const ControlSpec& spec, HFONT font
 
 // A frame comes before the controls it holds: it lies beneath them and does not take the focus.
 void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& fonts, int dpi) {
-  const ControlSpec specs[] = {
+  const ControlLayout entries[] = {
       {L"BUTTON", layout::kFrame1Caption, BS_GROUPBOX, kFrame1Id, layout::kFrame1,
        Font::FrameCaption, Sizing::Box},
       {L"STATIC", layout::HotkeyText("\r\n"), kLabel, kLabel4Id, layout::kLabel4, Font::Regular,
@@ -79,9 +79,9 @@ void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& 
       {L"STATIC", layout::kLegalNotice, kLabel, kLblLegalId, layout::kLblLegal, Font::Regular,
        Sizing::Text},
   };
-  for (const ControlSpec& spec : specs) {
-    const HFONT font = spec.font == Font::FrameCaption ? fonts.FrameCaption() : fonts.Regular();
-    Create(dialog, instance, spec, font, dpi);
+  for (const ControlLayout& entry : entries) {
+    const HFONT font = entry.font == Font::FrameCaption ? fonts.FrameCaption() : fonts.Regular();
+    Create(dialog, instance, entry, font, dpi);
   }
 }
 
