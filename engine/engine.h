@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "engine/engine_state.h"
 #include "engine/platform.h"
@@ -53,6 +54,8 @@ class Engine {
   void RunPreview(const std::string& command);
   bool ParsePreviewParent(const std::string& command);
   void SetTimer1Interval(std::int32_t milliseconds);
+  // The screen in pixels: its size in twips over the fixed 15 twips a pixel, halves to even.
+  std::pair<std::int16_t, std::int16_t> ScreenPixels();
   void RecordInstallation();
   void ReadSettings();
   std::string Setting(const char* name, const std::string& defaultText, const char* letter);
@@ -69,6 +72,7 @@ class Engine {
   void ResetToDefaults();
   void ToggleHelp();
   void DrawOsdCell(std::int16_t position, std::int16_t cell);
+  void BlankOsdText();
 
   Platform& platform_;
   RandomGenerator random_;

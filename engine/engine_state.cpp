@@ -19,7 +19,7 @@ std::int16_t RoundTo16(double value) {
 namespace engine {
 
 ColumnTable::ColumnTable(std::int16_t columns)
-    : records_(static_cast<std::size_t>(columns < 0 ? 0 : columns)), allocated_(true) {}
+    : records_(static_cast<std::size_t>(columns < 0 ? 0 : columns)) {}
 
 std::size_t ColumnTable::IndexOf(std::int32_t column, std::int32_t field) const {
   if (column < 1 || column > Columns() || field < 1 || field > 4) {

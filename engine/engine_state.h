@@ -31,13 +31,11 @@ class ColumnTable {
   std::int16_t& operator()(std::int32_t column, std::int32_t field);
   std::int16_t operator()(std::int32_t column, std::int32_t field) const;
   std::int16_t Columns() const { return static_cast<std::int16_t>(records_.size()); }
-  bool Allocated() const { return allocated_; }
 
  private:
   std::size_t IndexOf(std::int32_t column, std::int32_t field) const;
 
   std::vector<std::array<std::int16_t, 4>> records_;
-  bool allocated_ = false;
 };
 
 struct EngineState {

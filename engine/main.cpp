@@ -3,7 +3,6 @@
 
 #include "base/conversions.h"
 #include "engine/engine.h"
-#include "engine/runtime_error.h"
 
 namespace quellar::engine {
 namespace {
@@ -45,9 +44,7 @@ void Engine::Main() {
 void Engine::RunFullScreen() {
   state.runMode = kRunFullScreen;
   StartEngine();
-  const ScreenTwips screen = platform_.ScreenSize();
-  const std::int16_t width = RoundTo16(screen.width / 15.0);
-  const std::int16_t height = RoundTo16(screen.height / 15.0);
+  const auto [width, height] = ScreenPixels();
   const Handle window = platform_.MainWindow();
   platform_.SetWindowPos(window, kHwndTopmost, 0, 0, width, height, kSwpShowWindow);
   std::int32_t unused = 0;

@@ -10,6 +10,10 @@ constexpr std::int16_t kOsdTop = 20;
 constexpr std::int16_t kOsdCellWidth = 16;
 constexpr std::int16_t kOsdCellHeight = 40;
 
+std::int16_t LengthOf(const std::string& text) {
+  return Checked16(static_cast<std::int64_t>(text.size()));
+}
+
 }  // namespace
 
 // The font has a blank, the digits, A to Y and a colon; Z falls on the colon's cell and any
@@ -32,15 +36,10 @@ void Engine::ShowOsd(std::string text) {
   platform_.SetTimerEnabled(TimerId::tmrOSD, false);
   platform_.SetTimerEnabled(TimerId::tmrOSD, true);
   // A longer old message would leave its tail behind; a shorter one is covered by the new.
-  if (text.size() < state.osdText.size()) {
-    const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
-    for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
-      DrawOsdCell(state.loopIndex, 0);
-    }
-  }
+  if (text.size() < state.osdText.size()) BlankOsdText();
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   state.osdText = std::move(text);
-  const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
+  const std::int16_t length = LengthOf(state.osdText);
   for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
     const auto code = static_cast<std::int16_t>(
         static_cast<unsigned char>(state.osdText[static_cast<std::size_t>(state.loopIndex - 1)]));
@@ -51,11 +50,16 @@ void Engine::ShowOsd(std::string text) {
 
 // The erased cells reach the screen with the next tick's presentation.
 void Engine::ClearOsd() {
-  const std::int16_t length = Checked16(static_cast<std::int64_t>(state.osdText.size()));
+  BlankOsdText();
+  state.osdText.clear();
+}
+
+// Blank cells at every position of the text now shown.
+void Engine::BlankOsdText() {
+  const std::int16_t length = LengthOf(state.osdText);
   for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
     DrawOsdCell(state.loopIndex, 0);
   }
-  state.osdText.clear();
 }
 
 }  // namespace quellar::engine

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "base/conversions.h"
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
@@ -23,9 +25,7 @@ void Engine::StartEngine() {
   state.failMessage.assign(kFailGlyphs, sizeof kFailGlyphs);
 
   if (state.runMode == kRunFullScreen) {
-    const ScreenTwips screen = platform_.ScreenSize();
-    state.surfaceWidth = RoundTo16(screen.width / 15.0);
-    state.surfaceHeight = RoundTo16(screen.height / 15.0);
+    std::tie(state.surfaceWidth, state.surfaceHeight) = ScreenPixels();
   } else {
     state.surfaceWidth = 320;
     state.surfaceHeight = 240;
@@ -87,6 +87,11 @@ std::string Engine::Setting(const char* name, const std::string& defaultText,
 
 void Engine::SaveSetting(const char* name, const std::string& text, const char* letter) {
   modRegistry::SaveSetting(platform_.Registry(), kAppTitle, name, text, letter);
+}
+
+std::pair<std::int16_t, std::int16_t> Engine::ScreenPixels() {
+  const ScreenTwips screen = platform_.ScreenSize();
+  return {RoundTo16(screen.width / 15.0), RoundTo16(screen.height / 15.0)};
 }
 
 // The timer takes intervals of 0..65535 ms; anything else is a run-time error.

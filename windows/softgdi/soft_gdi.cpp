@@ -59,10 +59,6 @@ bool SoftGdi::DeleteDC(Handle dc) {
   return dcs_.erase(dc) == 1;
 }
 
-bool SoftGdi::DeleteObject(Handle bitmap) {
-  return bitmaps_.erase(bitmap) == 1;
-}
-
 Handle SoftGdi::SelectedHandle(Handle dc) const {
   const auto found = dcs_.find(dc);
   return found == dcs_.end() ? 0 : found->second.selected;

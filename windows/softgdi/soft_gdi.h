@@ -48,7 +48,6 @@ class SoftGdi {
   // handle.
   Handle SelectObject(Handle dc, Handle bitmap);
   bool DeleteDC(Handle dc);
-  bool DeleteObject(Handle bitmap);
   // SRCCOPY only; clipped to both sides. False on a bad handle or another raster operation.
   bool BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
               std::int32_t height, Handle source, std::int32_t sourceX, std::int32_t sourceY,
@@ -56,7 +55,6 @@ class SoftGdi {
 
   // The surface selected into a memory DC, or null.
   const Surface* SurfaceOf(Handle dc) const;
-  std::size_t LiveDeviceContexts() const { return dcs_.size(); }
 
  private:
   // Where the last copy to a window came from: a bitmap, moved by (dx, dy).
