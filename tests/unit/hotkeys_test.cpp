@@ -89,13 +89,8 @@ TEST_F(HotkeyRulesTest, HomeClampsTheChainOnShortScreens) {
 }
 
 TEST_F(HotkeyRulesTest, APreviewIgnoresEveryKey) {
-  memory::MemoryConfig config;
-  config.commandLine = "/p 3";
-  config.hostWindows[3] = Rect{0, 0, 100, 80};
-  const auto run = StartRun(config);
-  for (const int key : {13, 36, 106, 107, 109, 111, 112, 32, 27}) {
-    run->Schedule({.at = 10, .kind = Kind::Key, .code = static_cast<std::int16_t>(key)});
-  }
+  const auto run = StartPreview(3, 100, 80);
+  PressKeys(*run, 10, {13, 36, 106, 107, 109, 111, 112, 32, 27});
   run->RunUntil(100);
   const engine::EngineState& state = run->Engine().state;
   EXPECT_EQ(state.tickInterval, 41);
@@ -107,9 +102,7 @@ TEST_F(HotkeyRulesTest, APreviewIgnoresEveryKey) {
 TEST_F(HotkeyRulesTest, OnlySpaceAndEscapeActWhileTheFailureSequenceRuns) {
   const auto run = StartFullScreen();
   run->Schedule({.at = 10, .kind = Kind::Key, .code = 32});
-  for (const int key : {13, 36, 106, 107, 109, 111, 112}) {
-    run->Schedule({.at = 20, .kind = Kind::Key, .code = static_cast<std::int16_t>(key)});
-  }
+  PressKeys(*run, 20, {13, 36, 106, 107, 109, 111, 112});
   run->RunUntil(30);
   const engine::EngineState& state = run->Engine().state;
   EXPECT_EQ(state.failPhase, 1);

@@ -29,6 +29,23 @@ class RunFixture : public ::testing::Test {
     return StartRun(std::move(config));
   }
 
+  // A preview inside the host window `host` of width x height pixels.
+  std::unique_ptr<memory::MemoryRun> StartPreview(Handle host, std::int32_t width,
+                                                  std::int32_t height) {
+    memory::MemoryConfig config;
+    config.commandLine = "/p " + std::to_string(host);
+    config.hostWindows[host] = Rect{0, 0, width, height};
+    return StartRun(std::move(config));
+  }
+
+  // Presses every key at virtual time `at`.
+  static void PressKeys(memory::MemoryRun& run, std::int64_t at,
+                        std::initializer_list<std::int16_t> keys) {
+    for (const std::int16_t key : keys) {
+      run.Schedule({.at = at, .kind = memory::ScriptedEvent::Kind::Key, .code = key});
+    }
+  }
+
   void Store(const std::string& name, const std::string& text, const std::string& letter) {
     modRegistry::SaveSetting(store_, engine::kAppTitle, name, text, letter);
   }

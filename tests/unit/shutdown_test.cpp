@@ -76,10 +76,7 @@ TEST_F(ShutdownTest, MouseMovementEndsTheRunOnlyWhenAskedTo) {
 }
 
 TEST_F(ShutdownTest, APreviewIgnoresInputAndStoresNothing) {
-  memory::MemoryConfig config;
-  config.commandLine = "/p 5";
-  config.hostWindows[5] = Rect{0, 0, 200, 150};
-  const auto run = StartRun(config);
+  const auto run = StartPreview(5, 200, 150);
   for (const Kind kind : {Kind::Key, Kind::Button, Kind::DoubleClick, Kind::Move}) {
     run->Schedule({.at = 10, .kind = kind, .code = 27});
   }

@@ -105,10 +105,7 @@ TEST_F(StartupTest, StoredSpeedOfZeroLeavesTheAnimationTimerIdle) {
 }
 
 TEST_F(StartupTest, PreviewHasAFixedSurfaceAndClampsTheChain) {
-  memory::MemoryConfig config;
-  config.commandLine = "/p 77";
-  config.hostWindows[77] = Rect{0, 0, 152, 112};
-  const auto run = StartRun(config);
+  const auto run = StartPreview(77, 152, 112);
   const engine::EngineState& state = run->Engine().state;
   EXPECT_EQ(state.surfaceWidth, 320);
   EXPECT_EQ(state.surfaceHeight, 240);
@@ -162,10 +159,7 @@ TEST_F(StartupTest, FullScreenStartCallsThePlatformInOrder) {
 }
 
 TEST_F(StartupTest, PreviewStartCallsThePlatformInOrder) {
-  memory::MemoryConfig config;
-  config.commandLine = "/p 2690548";
-  config.hostWindows[2690548] = Rect{0, 0, 152, 112};
-  const auto run = StartRun(config);
+  const auto run = StartPreview(2690548, 152, 112);
   std::vector<std::string> calls = run->Platform().Calls();
   // The drawing objects are the same as in a full-screen start.
   std::erase_if(calls, [](const std::string& call) {
@@ -188,10 +182,7 @@ TEST_F(StartupTest, PreviewStartCallsThePlatformInOrder) {
 
 // The preview shows the top-left corner of its 320 x 240 surface.
 TEST_F(StartupTest, PreviewWindowShowsTheTopLeftOfTheSurface) {
-  memory::MemoryConfig config;
-  config.commandLine = "/p 9";
-  config.hostWindows[9] = Rect{0, 0, 152, 112};
-  const auto run = StartRun(config);
+  const auto run = StartPreview(9, 152, 112);
   run->RunTicks(1);
   EXPECT_EQ(run->Platform().Frame().width, 152);
   EXPECT_EQ(run->Platform().Frame().height, 112);
