@@ -3,19 +3,10 @@
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
+#include "engine/virtual_keys.h"
 
 namespace quellar::engine {
 namespace {
-
-constexpr std::int16_t kKeyEnter = 13;
-constexpr std::int16_t kKeyEscape = 27;
-constexpr std::int16_t kKeySpace = 32;
-constexpr std::int16_t kKeyHome = 36;
-constexpr std::int16_t kKeyMultiply = 106;  // numeric keypad *
-constexpr std::int16_t kKeyAdd = 107;       // numeric keypad +
-constexpr std::int16_t kKeySubtract = 109;  // numeric keypad -
-constexpr std::int16_t kKeyDivide = 111;    // numeric keypad /
-constexpr std::int16_t kKeyF1 = 112;
 
 constexpr std::int16_t kDefaultInterval = 41;
 constexpr std::int16_t kDefaultChain = 28;

@@ -1,5 +1,7 @@
 #include "windows/frm_main.h"
 
+#include "engine/virtual_keys.h"
+
 namespace quellar {
 
 using engine::kRunFullScreen;
@@ -12,8 +14,7 @@ void FrmMain::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
 void FrmMain::Form_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
                              float /*y*/) {
   if (engine_.state.runMode != kRunFullScreen) return;
-  const std::int16_t escape = 27;
-  engine_.HandleKey(escape);
+  engine_.HandleKey(engine::kKeyEscape);
 }
 
 void FrmMain::Form_DblClick() {
