@@ -19,10 +19,10 @@ SHOT_DIR=${QUELLAR_SHOT_DIR:-$PWD/shots}
 
 # A prefix of the scripts' own (one per build tree when CTest names it), made by wine-run on
 # first use: every script ends its Wine server, which must not stop programs of anyone else's
-# prefix. The variables are wine-run's.
-export QUELLAR_WINE_HOME=${QUELLAR_E2E_WINE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quellar/e2e}
-export WINEPREFIX="$QUELLAR_WINE_HOME/wine-$WINE_ARCH" WINEARCH=$WINE_ARCH WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# prefix. wine-env.sh sets the variables as wine-run does.
+QUELLAR_WINE_HOME=${QUELLAR_E2E_WINE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quellar/e2e}
+source "$repo/scripts/wine-env.sh"
+wine_env "$WINE_ARCH"
 
 wine_run() { "$repo/scripts/wine-run" "$WINE_ARCH" "$@" | tr -d '\r'; }
 
