@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <system_error>
 #include <limits>
 
 namespace quellar {
@@ -65,9 +66,28 @@ std::optional<double> ParseNumber(std::string_view text) {
   if (!body.empty() && (body.front() == '+' || negative)) body.remove_prefix(1);
   if (!IsPlainDecimal(body)) return std::nullopt;
   // from_chars reads the validated form whatever the process locale says a decimal point is.
+  // A number too large (or too small) for a double is one no conversion can take.
   double magnitude = 0.0;
-  std::from_chars(body.data(), body.data() + body.size(), magnitude);
+  if (std::from_chars(body.data(), body.data() + body.size(), magnitude).ec != std::errc{}) {
+    return std::nullopt;
+  }
   return negative ? -magnitude : magnitude;
+}
+
+// Read from the end, the tail is spaces, then digits, or digits after a point with optional
+// digits before it, then an optional sign, then spaces: the forms ParseNumber accepts.
+std::size_t LongestNumberTail(std::string_view text) {
+  const auto before = [&text](std::size_t end, auto isPart) {
+    while (end > 0 && isPart(text[end - 1])) --end;
+    return end;
+  };
+  const auto isSpace = [](char c) { return c == ' '; };
+  const std::size_t end = before(text.size(), isSpace);
+  std::size_t start = before(end, IsDigit);
+  if (start == end) return text.size();
+  if (start > 0 && text[start - 1] == '.') start = before(start - 1, IsDigit);
+  if (start > 0 && (text[start - 1] == '+' || text[start - 1] == '-')) --start;
+  return before(start, isSpace);
 }
 
 double RoundHalfEven(double value) {

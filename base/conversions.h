@@ -3,6 +3,7 @@
 // the nearest integer with halves going to the even neighbour, and a conversion that leaves the
 // target range fails instead of wrapping.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -10,8 +11,13 @@
 namespace quellar {
 
 // A decimal number, with optional sign, digits, and a decimal point followed by digits,
-// surrounded by optional spaces. Anything else (including an empty text) is not a number.
+// surrounded by optional spaces. Anything else (including an empty text, and a number a double
+// cannot hold) is not a number.
 std::optional<double> ParseNumber(std::string_view text);
+
+// Where the longest tail of `text` that ParseNumber accepts begins; text.size() when no tail
+// is a number. Linear in the length of the text, however long.
+std::size_t LongestNumberTail(std::string_view text);
 
 // Rounds to the nearest integer; halves go to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double value);

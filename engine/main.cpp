@@ -53,19 +53,16 @@ void Engine::RunFullScreen() {
   platform_.ShowCursor(false);
 }
 
-// The handle is the longest numeric tail of the whole command: each pass drops one leading
-// character, so "/p 2690548" and "/p2690548" both give 2690548.
+// The handle is the longest numeric tail of the whole command, so "/p 2690548" and
+// "/p2690548" both give 2690548.
 bool Engine::ParsePreviewParent(const std::string& command) {
-  for (std::size_t n = command.size(); n >= 1; --n) {
-    state.previewArg = command.substr(command.size() - n);
-    if (const std::optional<double> number = ParseNumber(state.previewArg)) {
-      const std::optional<std::int32_t> handle = ToInt32(*number);
-      if (!handle) return false;
-      state.previewParent = *handle;
-      return true;
-    }
-  }
-  return false;
+  state.previewArg = command.substr(LongestNumberTail(command));
+  const std::optional<double> number = ParseNumber(state.previewArg);
+  if (!number) return false;
+  const std::optional<std::int32_t> handle = ToInt32(*number);
+  if (!handle) return false;
+  state.previewParent = *handle;
+  return true;
 }
 
 void Engine::RunPreview(const std::string& command) {

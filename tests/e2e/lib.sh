@@ -17,17 +17,20 @@ wait_for() {
   done
 }
 
-# start_xvfb [WIDTHxHEIGHT [XVFB_OPTION...]]: starts Xvfb on the first free display number.
+# start_xvfb [WIDTHxHEIGHT [XVFB_OPTION...]]: starts Xvfb on a display number the server picks
+# itself (-displayfd), so scripts started together never race for one.
 start_xvfb() {
   local size=${1:-1024x768}
   shift $(($# > 0 ? 1 : 0))
-  local n=$((90 + RANDOM % 400))
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
+  local numberFile
+  numberFile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$numberFile" >/dev/null 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$n"
   trap 'stop_xvfb' EXIT
-  wait_for 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
+  wait_for 10 test -s "$numberFile" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n 1 "$numberFile")"
+  rm -f "$numberFile"
+  wait_for 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
 }
 
 stop_xvfb() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 namespace quellar {
 namespace {
@@ -28,6 +29,31 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"5.", std::nullopt}, NumberCase{"1e3", std::nullopt},
                     NumberCase{"0x10", std::nullopt}, NumberCase{"--1", std::nullopt},
                     NumberCase{"1 2", std::nullopt}, NumberCase{"-", std::nullopt}));
+
+// A number a double cannot hold is no number, not 0: 400 nines must not read as False.
+TEST(ParseNumberTest, NumbersBeyondADoubleAreNotNumbers) {
+  const std::string huge(400, '9');
+  EXPECT_EQ(ParseNumber(huge), std::nullopt);
+  EXPECT_EQ(TextToBoolean(huge), std::nullopt);
+  EXPECT_EQ(TextToByte("-" + huge), std::nullopt);
+  EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1"), std::nullopt);
+  EXPECT_EQ(ParseNumber("0." + std::string(400, '0')), 0.0);
+}
+
+// The tail found at once is the one that dropping leading characters one by one would find.
+TEST(LongestNumberTailTest, IsTheFirstTailThatIsANumber) {
+  for (const std::string text : {"/p 2690548", "/p2690548", "/p", "", "/p 1.2.3", "/p 5.", "x -.5",
+                                 "/p+ 5", "/p --7", "12", " 3 4", "/p 0x10", "a.5", "7 "}) {
+    std::size_t expected = text.size();
+    for (std::size_t start = 0; start < text.size(); ++start) {
+      if (ParseNumber(std::string_view(text).substr(start))) {
+        expected = start;
+        break;
+      }
+    }
+    EXPECT_EQ(LongestNumberTail(text), expected) << '"' << text << '"';
+  }
+}
 
 TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(0.5), 0.0);
