@@ -1,15 +1,16 @@
 #pragma once
-// Hands the window's events to frmMain's handlers; a repaint shows the back buffer again.
+// Hands the window's events to frmMain's handlers; a repaint shows the last presented frame
+// again.
 
-#include "engine/engine.h"
 #include "windows/frm_main.h"
+#include "windows/win32/win32_platform.h"
 #include "windows/win32/window_events.h"
 
 namespace quellar::win32 {
 
 class FrmMainEvents final : public WindowEvents {
  public:
-  FrmMainEvents(FrmMain& form, engine::Engine& engine) : form_(form), engine_(engine) {}
+  FrmMainEvents(FrmMain& form, Win32Platform& platform) : form_(form), platform_(platform) {}
 
   void KeyDown(std::int16_t keyCode, std::int16_t shift) override {
     form_.Form_KeyDown(keyCode, shift);
@@ -23,19 +24,16 @@ class FrmMainEvents final : public WindowEvents {
   }
   void Timer(TimerId timer) override {
     if (timer == TimerId::Timer1) {
-      form_.Timer1_Timer();
+      platform_.DuringTick([this] { form_.Timer1_Timer(); });
     } else {
       form_.tmrOSD_Timer();
     }
   }
-  // Only the ticks draw; an uncovered window just gets the last frame again.
-  void Paint() override {
-    if (engine_.state.hdcBuffer != 0) engine_.Present();
-  }
+  void Paint() override { platform_.Repaint(); }
 
  private:
   FrmMain& form_;
-  engine::Engine& engine_;
+  Win32Platform& platform_;
 };
 
 }  // namespace quellar::win32

@@ -8,7 +8,8 @@ namespace quellar::win32 {
 // The window's class keeps one device context for the window's life, so this is the same
 // context every time and is never released.
 Handle Win32Platform::GetWindowDC(Handle window) {
-  return ToHandle(GetDC(FromHandle<HWND>(window)));
+  windowDc_ = GetDC(FromHandle<HWND>(window));
+  return ToHandle(windowDc_);
 }
 
 Handle Win32Platform::CreateCompatibleDC(Handle dc) {
@@ -24,6 +25,7 @@ Handle Win32Platform::SelectObject(Handle dc, Handle object) {
 }
 
 bool Win32Platform::DeleteDC(Handle dc) {
+  presented_.Forget(FromHandle<HDC>(dc));
   return gdi_.DeleteDC(FromHandle<HDC>(dc));
 }
 
@@ -31,11 +33,18 @@ Handle Win32Platform::LoadBitmapResource(std::int16_t id) {
   return ToHandle(gdi_.LoadBitmapResource(instance_, id));
 }
 
+// A copy to the window presents a frame; a copy anywhere else may change the frame presented
+// last, which a repaint must still show.
 bool Win32Platform::BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
                            std::int32_t height, Handle source, std::int32_t sourceX,
                            std::int32_t sourceY, std::uint32_t rop) {
-  return ::BitBlt(FromHandle<HDC>(destination), x, y, width, height, FromHandle<HDC>(source),
-                  sourceX, sourceY, rop) != FALSE;
+  const auto target = FromHandle<HDC>(destination);
+  const auto from = FromHandle<HDC>(source);
+  if (target != windowDc_) presented_.BeforeDrawingInto(target);
+  const bool copied = ::BitBlt(target, x, y, width, height, from, sourceX, sourceY, rop) != FALSE;
+  if (target == windowDc_)
+    presented_.Presented(from, {x, y, x + width, y + height}, {sourceX, sourceY});
+  return copied;
 }
 
 }  // namespace quellar::win32

@@ -2,16 +2,18 @@
 // The port on Win32: every call is the real user32, gdi32, kernel32 or advapi32 one, with the
 // arguments the engine passes.
 
-#include <chrono>
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
+#include <utility>
 
 #include "engine/platform.h"
 #include "windows/win32/desktop_guard.h"
 #include "windows/win32/gdi_objects.h"
 #include "windows/win32/instance_mutex.h"
 #include "windows/win32/main_window.h"
+#include "windows/win32/presented_frame.h"
 #include "windows/win32/run_end.h"
 
 namespace quellar::win32 {
@@ -23,6 +25,13 @@ class Win32Platform final : public Platform {
   void Attach(WindowEvents& events) { window_.Attach(events); }
   // Gives back what the run took from the desktop, whatever became of the run.
   void RestoreDesktop() { desktop_.Restore(); }
+  // Runs a handler of Timer1, which presents whatever it draws.
+  template <typename Handler>
+  void DuringTick(Handler&& handler) {
+    presented_.DuringTick(std::forward<Handler>(handler));
+  }
+  // Shows the last presented frame again.
+  void Repaint() { presented_.Repaint(windowDc_); }
 
   // Process.
   std::string CommandLine() override;
@@ -77,7 +86,9 @@ class Win32Platform final : public Platform {
   std::unique_ptr<registry::RegistryApi> registry_;
   // Before the window: its memory DCs are released after it has gone.
   GdiObjects gdi_;
+  PresentedFrame presented_;
   win32::MainWindow window_;
+  HDC windowDc_ = nullptr;
 };
 
 }  // namespace quellar::win32

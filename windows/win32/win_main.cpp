@@ -29,7 +29,7 @@ int Run(HINSTANCE instance) {
     win32::Win32Platform platform(instance, runEnd);
     engine::Engine engine(platform, std::random_device{}());
     FrmMain form(engine, platform);
-    win32::FrmMainEvents events(form, engine);
+    win32::FrmMainEvents events(form, platform);
     platform.Attach(events);
     runEnd.Guard([&] { engine.Main(); });
     // Main returns with no run for the dialog, the notice and unknown switches.
