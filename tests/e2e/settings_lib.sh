@@ -43,9 +43,6 @@ count_where() {
   convert "$part" -fx "$6" -format '%[fx:round(mean*w*h)]' info:
 }
 
-# differing A B: how many pixels of two pictures of one size differ.
-differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
-
 # expect_banner SHOT: the banner is drawn at the corner at its natural size (above the version
 # label, pixel for pixel), Line1 crosses it in the window's colour and the version is green.
 expect_banner() {

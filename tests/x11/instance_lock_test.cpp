@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 namespace quellar::x11 {
 namespace {
@@ -16,43 +16,29 @@ namespace fs = std::filesystem;
 
 class InstanceLockTest : public testing::Test {
  protected:
-  void SetUp() override {
-    directory_ = fs::temp_directory_path() / ("quellar-lock-test-" + std::to_string(getpid()));
-    fs::create_directories(directory_);
-  }
-  void TearDown() override { fs::remove_all(directory_); }
-  std::string Directory() const { return directory_.string(); }
+  InstanceLockTest() { fs::create_directories(directory_); }
+  ~InstanceLockTest() override { fs::remove_all(directory_); }
+  InstanceLock Lock(const char* name) const { return InstanceLock(directory_.string(), name); }
 
- private:
-  fs::path directory_;
+  const fs::path directory_ =
+      fs::temp_directory_path() / ("quellar-lock-test-" + std::to_string(getpid()));
 };
 
-TEST_F(InstanceLockTest, EveryInstanceAfterTheFirstSeesAnother) {
-  const InstanceLock first(Directory(), "quellar.lock");
-  EXPECT_FALSE(first.OtherInstance());
-  const InstanceLock second(Directory(), "quellar.lock");
-  EXPECT_TRUE(second.OtherInstance());
-  const InstanceLock third(Directory(), "quellar.lock");
-  EXPECT_TRUE(third.OtherInstance());
-}
-
-TEST_F(InstanceLockTest, TheFlagGoesWhenTheOthersEnd) {
-  { const InstanceLock earlier(Directory(), "quellar.lock"); }
-  EXPECT_FALSE(InstanceLock(Directory(), "quellar.lock").OtherInstance());
-}
-
-TEST_F(InstanceLockTest, ExecutablesHaveTheirOwnLocks) {
-  const InstanceLock saver(Directory(), "quellar.lock");
-  EXPECT_FALSE(InstanceLock(Directory(), "other.lock").OtherInstance());
+TEST_F(InstanceLockTest, OthersAreSeenWhileTheyLiveAndOnlyUnderTheSameName) {
+  std::optional<InstanceLock> first;
+  first.emplace(directory_.string(), "quellar.lock");
+  EXPECT_FALSE(first->OtherInstance());
+  EXPECT_TRUE(Lock("quellar.lock").OtherInstance());
+  EXPECT_FALSE(Lock("other.lock").OtherInstance());
+  first.reset();
+  EXPECT_FALSE(Lock("quellar.lock").OtherInstance());
 }
 
 // A planted link must not make the program create or lock a file elsewhere.
 TEST_F(InstanceLockTest, ALinkInPlaceOfTheFileIsNotFollowed) {
-  const fs::path target = fs::path(Directory()) / "target";
-  fs::create_symlink(target, fs::path(Directory()) / "quellar.lock");
-  const InstanceLock lock(Directory(), "quellar.lock");
-  EXPECT_FALSE(lock.OtherInstance());
-  EXPECT_FALSE(fs::exists(target));
+  fs::create_symlink(directory_ / "target", directory_ / "quellar.lock");
+  EXPECT_FALSE(Lock("quellar.lock").OtherInstance());
+  EXPECT_FALSE(fs::exists(directory_ / "target"));
 }
 
 }  // namespace
