@@ -4,6 +4,7 @@
 # answered or on a signal, and touches no store.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
+source "$(dirname "$0")/screen_lib.sh"
 source "$(dirname "$0")/settings_lib.sh"
 start_x11_test 800x600
 # Screenshots compare boxes pixel for pixel: no fading between states.

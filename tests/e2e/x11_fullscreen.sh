@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# A full-screen run as a user sees it: an override-redirect window over the whole screen, the
-# pointer hidden; rain of the glyph sheet's cells that moves on; keypad + announced; F1's help
-# panel; Space's failure box and message, then a still picture; a second Space ends the run,
-# gives the desktop back and stores the settings and the installation. The next run starts
-# from what was stored, and a double click ends it at once.
+# x11_fullscreen.sh [XVFB_OPTION...]: a full-screen run as a user sees it, on a server with
+# those options (frames go through shared memory, or through plain requests where the server
+# has no MIT-SHM): an override-redirect window over the whole screen, the pointer hidden; rain
+# of the glyph sheet's cells that moves on; keypad + announced; F1's help panel; Space's
+# failure box and message, then a still picture, shown again as it was where another window
+# has covered it; a second Space ends the run, gives the desktop back and stores the settings
+# and the installation. The next run starts from what was stored; a double click ends it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
 source "$(dirname "$0")/screen_lib.sh"
-start_x11_test 1024x768
+start_x11_test 1024x768 "$@"
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
 
 start_saver
@@ -37,7 +39,14 @@ still=$(shot failure)
 [ "$(tiles "$still" 272x20+16+740 16x20)" = \
   "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ] ||
   fail "the failure message is not typed along the bottom: $still"
-[ "$(differing "$still" "$(shot still)")" = 0 ] || fail "the picture is not still"
+unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
+unchanged "$still" "$(shot still)" || fail "the picture is not still"
+xev -geometry 200x150+300+300 -name cover >/dev/null &
+cover=$!
+wait_for 5 xdotool search --onlyvisible --name '^cover$' || fail "no window over the run"
+! unchanged "$still" "$(shot covered)" || fail "the window over the run does not show"
+kill "$cover"
+wait_for 2 screen_shows unchanged "$still" || fail "what was covered is not shown again"
 xdotool key space
 end_saver 0 "the second Space"
 stored=$(sqlite3 "$QUELLAR_REGISTRY" "SELECT name || '=' || CASE type WHEN 1 THEN
