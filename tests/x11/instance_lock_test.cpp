@@ -18,7 +18,9 @@ class InstanceLockTest : public testing::Test {
  protected:
   InstanceLockTest() { fs::create_directories(directory_); }
   ~InstanceLockTest() override { fs::remove_all(directory_); }
-  InstanceLock Lock(const char* name) const { return InstanceLock(directory_.string(), name); }
+  bool OtherInstance(const char* name) const {
+    return InstanceLock(directory_.string(), name).OtherInstance();
+  }
 
   const fs::path directory_ =
       fs::temp_directory_path() / ("quellar-lock-test-" + std::to_string(getpid()));
@@ -28,16 +30,16 @@ TEST_F(InstanceLockTest, OthersAreSeenWhileTheyLiveAndOnlyUnderTheSameName) {
   std::optional<InstanceLock> first;
   first.emplace(directory_.string(), "quellar.lock");
   EXPECT_FALSE(first->OtherInstance());
-  EXPECT_TRUE(Lock("quellar.lock").OtherInstance());
-  EXPECT_FALSE(Lock("other.lock").OtherInstance());
+  EXPECT_TRUE(OtherInstance("quellar.lock"));
+  EXPECT_FALSE(OtherInstance("other.lock"));
   first.reset();
-  EXPECT_FALSE(Lock("quellar.lock").OtherInstance());
+  EXPECT_FALSE(OtherInstance("quellar.lock"));
 }
 
 // A planted link must not make the program create or lock a file elsewhere.
 TEST_F(InstanceLockTest, ALinkInPlaceOfTheFileIsNotFollowed) {
   fs::create_symlink(directory_ / "target", directory_ / "quellar.lock");
-  EXPECT_FALSE(Lock("quellar.lock").OtherInstance());
+  EXPECT_FALSE(OtherInstance("quellar.lock"));
   EXPECT_FALSE(fs::exists(directory_ / "target"));
 }
 
