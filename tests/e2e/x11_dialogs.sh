@@ -2,9 +2,7 @@
 # The settings dialog on GTK: its whole story (settings_lib.sh), then a termination signal
 # closes it as its window's close does, storing what it shows. The notice ends when it is
 # answered or on a signal, and touches no store.
-source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
-source "$(dirname "$0")/screen_lib.sh"
 source "$(dirname "$0")/settings_lib.sh"
 start_x11_test 800x600
 # Screenshots compare boxes pixel for pixel: no fading between states.

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# x11_fullscreen.sh [XVFB_OPTION...]: a full-screen run as a user sees it, on a server with
-# those options (frames go through shared memory, or through plain requests where the server
-# has no MIT-SHM): an override-redirect window over the whole screen, the pointer hidden; rain
-# of the glyph sheet's cells that moves on; keypad + announced; F1's help panel; Space's
-# failure box and message, then a still picture, shown again as it was where another window
-# has covered it; a second Space ends the run, gives the desktop back and stores the settings
-# and the installation. The next run starts from what was stored; a double click ends it.
-source "$(dirname "$0")/lib.sh"
+# x11_fullscreen.sh [XVFB_OPTION...]: a full-screen run as a user sees it (through shared memory,
+# or plain requests on a server without MIT-SHM): an override-redirect window over the screen,
+# no pointer; moving rain of the glyph sheet's cells; keypad +; F1's help; Space's failure box,
+# message and still picture, shown again where a window covered it; a second Space ends the run
+# in order. The next run starts from what was stored; a double click ends it.
 source "$(dirname "$0")/x11_lib.sh"
-source "$(dirname "$0")/screen_lib.sh"
 start_x11_test 1024x768 "$@"
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
 
@@ -51,12 +47,14 @@ xdotool key space
 end_saver 0 "the second Space"
 stored=$(sqlite3 "$QUELLAR_REGISTRY" "SELECT name || '=' || CASE type WHEN 1 THEN
   rtrim(CAST(data AS TEXT), char(0)) ELSE hex(data) END FROM registry_values
-  WHERE name IN ('speed', 'chain', 'randm', 'Install_Dir', 'Exe_Name') ORDER BY name")
+  WHERE name IN ('speed', 'chain', 'randm', 'Install_Dir', 'Exe_Name', 'versionMajor')
+  ORDER BY name")
 expected="chain=1C
 Exe_Name=quellar.exe
 Install_Dir=$(dirname "$(realpath "$QUELLAR")")
 randm=True
-speed=1F"
+speed=1F
+versionMajor=02000000"
 [ "$stored" = "$expected" ] || fail "stored: $stored; expected: $expected"
 
 start_saver

@@ -1,7 +1,10 @@
-# Shared by the X11 end-to-end scripts, after lib.sh: a server with a white root window, a work
-# directory with a settings store of its own, and the runs and checks of the program. QUELLAR
-# names the program under test, X11_PROBE the helper of tests/x11. Screenshots go to E2E_SHOTS
-# when it is set (to look at them), else to the work directory.
+# Shared by the X11 end-to-end scripts, with lib.sh and screen_lib.sh: a server with a white
+# root window, a work directory with a settings store of its own, and the runs and checks of the
+# program. QUELLAR names the program under test, X11_PROBE the helper of tests/x11. Screenshots
+# go to E2E_SHOTS when it is set (to look at them), else to the work directory.
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/screen_lib.sh"
 
 : "${QUELLAR:?QUELLAR must name the quellar executable}"
 WORK=$(mktemp -d)

@@ -3,9 +3,7 @@
 # the host destroys that window, or on a signal. A full-screen run killed outright leaves its
 # flag on the root window and no shared memory; that flag does not keep a later "/s" from
 # running while the preview runs, and that live run refuses one more "/s".
-source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
-source "$(dirname "$0")/screen_lib.sh"
 start_x11_test 640x480
 
 start_preview

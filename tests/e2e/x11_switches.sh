@@ -2,7 +2,6 @@
 # Command lines that start no run end at once without a window, without a word and without
 # the settings store; without a display a run and the settings dialog fail clearly, and the
 # notice goes to stderr.
-source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test
 

@@ -14,33 +14,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class InstanceLockTest : public testing::Test {
- protected:
-  InstanceLockTest() { fs::create_directories(directory_); }
-  ~InstanceLockTest() override { fs::remove_all(directory_); }
-  bool OtherInstance(const char* name) const {
-    return InstanceLock(directory_.string(), name).OtherInstance();
-  }
-
-  const fs::path directory_ =
-      fs::temp_directory_path() / ("quellar-lock-test-" + std::to_string(getpid()));
-};
-
-TEST_F(InstanceLockTest, OthersAreSeenWhileTheyLiveAndOnlyUnderTheSameName) {
+TEST(InstanceLockTest, OthersAreSeenWhileTheyLiveUnderTheSameNameAndLinksAreNotFollowed) {
+  const fs::path directory =
+      fs::temp_directory_path() / ("quellar-lock-" + std::to_string(getpid()));
+  fs::create_directories(directory);
+  const auto otherInstance = [&](const char* name) {
+    return InstanceLock(directory.string(), name).OtherInstance();
+  };
   std::optional<InstanceLock> first;
-  first.emplace(directory_.string(), "quellar.lock");
+  first.emplace(directory.string(), "quellar.lock");
   EXPECT_FALSE(first->OtherInstance());
-  EXPECT_TRUE(OtherInstance("quellar.lock"));
-  EXPECT_FALSE(OtherInstance("other.lock"));
+  EXPECT_TRUE(otherInstance("quellar.lock"));
+  EXPECT_FALSE(otherInstance("other.lock"));
   first.reset();
-  EXPECT_FALSE(OtherInstance("quellar.lock"));
-}
-
-// A planted link must not make the program create or lock a file elsewhere.
-TEST_F(InstanceLockTest, ALinkInPlaceOfTheFileIsNotFollowed) {
-  fs::create_symlink(directory_ / "target", directory_ / "quellar.lock");
-  EXPECT_FALSE(OtherInstance("quellar.lock"));
-  EXPECT_FALSE(fs::exists(directory_ / "target"));
+  EXPECT_FALSE(otherInstance("quellar.lock"));
+  // A planted link must not make the program create or lock a file elsewhere.
+  fs::create_symlink(directory / "target", directory / "linked.lock");
+  EXPECT_FALSE(otherInstance("linked.lock"));
+  EXPECT_FALSE(fs::exists(directory / "target"));
+  fs::remove_all(directory);
 }
 
 }  // namespace

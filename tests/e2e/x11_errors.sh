@@ -3,7 +3,6 @@
 # with exit status 1: a run-time error (on a screen 32767 pixels tall, where the rain's rows
 # leave the 16-bit range once the fastest speed has taken it to the bottom), a connection cut
 # by the server, and a display that goes away, after which the settings are still stored.
-source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test 64x32767
 
