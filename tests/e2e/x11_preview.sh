@@ -36,6 +36,7 @@ expect_exit $! 0 "a second /s beside a live run"
 kill -INT "$PREVIEW"
 expect_exit "$PREVIEW" 0 "SIGINT to a preview"
 [ -z "$(stored speed)" ] || fail "a preview stored settings"
+flag_is_set || fail "the end of a preview cleared the run's flag"
 xdotool key KP_Add
 sleep 0.3
 kill -TERM "$SAVER"
