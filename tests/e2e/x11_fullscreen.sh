@@ -29,12 +29,13 @@ xdotool key F1
 wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
 xdotool key space
 wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
-sleep 2.5
-still=$(shot failure)
 # The message row: positions 1 to 16 dim, the blank at 17, as the glyph sheet draws them.
-[ "$(tiles "$still" 272x20+16+740 16x20)" = \
-  "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ] ||
-  fail "the failure message is not typed along the bottom: $still"
+typed() {
+  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
+    "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
+}
+wait_for 5 screen_shows typed || fail "the failure message is not typed along the bottom"
+still=$(shot failure)
 unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
 unchanged "$still" "$(shot still)" || fail "the picture is not still"
 xev -geometry 200x150+300+300 -name cover >/dev/null &

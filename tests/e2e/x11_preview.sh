@@ -2,7 +2,8 @@
 # A preview draws the rain in its host's window, takes nothing from the desktop and ends when
 # the host destroys that window, or on a signal. A full-screen run killed outright leaves its
 # flag on the root window and no shared memory; that flag does not keep a later "/s" from
-# running while the preview runs, and that live run refuses one more "/s".
+# running while the preview runs, and that live run refuses one more "/s". SIGTERM ends a run
+# in order; a run whose display goes away still stores its settings.
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test 640x480
 
@@ -38,8 +39,15 @@ expect_exit "$PREVIEW" 0 "SIGINT to a preview"
 [ -z "$(stored speed)" ] || fail "a preview stored settings"
 flag_is_set || fail "the end of a preview cleared the run's flag"
 xdotool key KP_Add
-sleep 0.3
+wait_for 2 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
 kill -TERM "$SAVER"
 end_saver 0 "SIGTERM"
 [ "$(stored speed)" = 1F ] || fail "SIGTERM: speed 31 was not stored: $(stored speed)"
+
+start_saver
+xdotool key KP_Add
+wait_for 2 screen_shows shows_osd "SPEED:  98 " || fail "keypad + is not announced"
+stop_xvfb
+expect_exit "$SAVER" 1 "a lost display"
+[ "$(stored speed)" = 15 ] || fail "a lost display lost the settings: $(stored speed)"
 note "preview and recovery: ok"
