@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # x11_fullscreen.sh [XVFB_OPTION...]: a full-screen run as a user sees it (through shared memory,
 # or plain requests on a server without MIT-SHM): an override-redirect window over the screen,
-# no pointer; moving rain of the glyph sheet's cells; keypad +; F1's help; Space's failure box,
-# message and still picture, shown again where a window covered it; a second Space ends the run
-# in order. The next run starts from what was stored; a double click ends it.
+# no pointer; moving rain of the glyph sheet's cells; keypad + announced for two seconds; F1's
+# help; Space's failure box, message and still picture, shown again where a window covered it;
+# a second Space ends the run in order. The next run starts from what was stored; a double
+# click ends it.
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test 1024x768 "$@"
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
@@ -25,6 +26,9 @@ done
 
 xdotool key KP_Add
 wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
+# Gone after two seconds, before anything else must stand still.
+osd_gone() { ! shows_osd "$1" "SPEED:  97 "; }
+wait_for 4 screen_shows osd_gone || fail "the announcement stays"
 xdotool key F1
 wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
 xdotool key space
