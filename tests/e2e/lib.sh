@@ -41,5 +41,5 @@ stop_xvfb() {
 # pixel X Y FILE: the colour of one pixel of a screenshot, as srgb(r,g,b).
 pixel() { convert "$3" -format "%[pixel:p{$1,$2}]" info:; }
 
-# colours FILE: the number of distinct colours of a screenshot.
-colours() { convert "$1" -format '%k' info:; }
+# differing A B: how many pixels of two pictures of one size differ.
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }

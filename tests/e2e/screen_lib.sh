@@ -12,12 +12,10 @@ tiles() { convert "$1" -alpha off -crop "$2" +repage -crop "$3" +repage -format 
 # digest FILE [GEOMETRY]: the digest of a picture, or of its part GEOMETRY.
 digest() { convert "$1" -alpha off ${2:+-crop "$2" +repage} -format '%#' info:; }
 
-# same_as_art FILE X Y ART: the picture holds the art file, pixel for pixel, with its top-left
-# corner at (X, Y).
+# same_as_art FILE X Y ART: the picture holds the art file, pixel for pixel, at (X, Y).
 same_as_art() {
-  local size
-  size=$(identify -format '%wx%h' "$ART_DIR/$4")
-  [ "$(digest "$1" "$size+$2+$3")" = "$(digest "$ART_DIR/$4")" ]
+  [ "$(digest "$1" "$(identify -format '%wx%h' "$ART_DIR/$4")+$2+$3")" = \
+    "$(digest "$ART_DIR/$4")" ]
 }
 
 # pick N...: lines N (from 0) of the standard input, in the order given.
@@ -28,34 +26,22 @@ pick() {
 }
 
 # glyph_cells SHADE GLYPH...: the digests of those cells of the glyph sheet (16x20, the top of
-# each 22-pixel shade band).
+# each 22-pixel shade band); without GLYPH, every cell of every shade.
 glyph_cells() {
-  local shade=$1
-  shift
-  tiles "$ART_DIR/glyphs.bmp" "752x20+0+$((22 * shade))" 16x20 | pick "$@"
-}
-
-# all_glyph_cells: every cell of the glyph sheet in every shade, one digest a line.
-all_glyph_cells() {
   local shade
-  for shade in 0 1 2; do glyph_cells "$shade" {0..46}; done
+  if [ $# = 0 ]; then
+    for shade in 0 1 2; do glyph_cells "$shade" {0..46}; done
+  else
+    tiles "$ART_DIR/glyphs.bmp" "752x20+0+$((22 * $1))" 16x20 | pick "${@:2}"
+  fi
 }
 
-# foreign_cells FILE GEOMETRY: how many 16x20 cells of the part GEOMETRY are no cell of the glyph
-# sheet (the part starts on the rain's grid).
-foreign_cells() {
-  tiles "$1" "$2" 16x20 | grep -cvxFf <(all_glyph_cells) || true
-}
+# foreign_cells FILE GEOMETRY: how many 16x20 cells of the part GEOMETRY, which starts on the
+# rain's grid, are no cell of the glyph sheet; blank_cells: how many are black.
+foreign_cells() { tiles "$1" "$2" 16x20 | grep -cvxFf <(glyph_cells) || true; }
+blank_cells() { tiles "$1" "$2" 16x20 | grep -cx "$(glyph_cells 0 0)" || true; }
 
-# blank_cells FILE GEOMETRY: how many 16x20 cells of the part are black.
-blank_cells() {
-  local blank
-  blank=$(glyph_cells 0 0)
-  tiles "$1" "$2" 16x20 | grep -cx "$blank" || true
-}
-
-# colour_counts FILE [GEOMETRY]: "count red green blue" for each colour of a picture, or of its
-# part GEOMETRY.
+# colour_counts FILE [GEOMETRY]: "count red green blue" for each colour of a picture or part.
 colour_counts() {
   convert "$1" ${2:+-crop "$2"} -format %c histogram:info:- |
     sed -E 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/'
@@ -74,28 +60,21 @@ green_per_mille() {
     awk '$3 > $2 && $3 > $4 { green += $1 } { all += $1 } END { print int(1000 * green / all) }'
 }
 
-# osd_cells TEXT: the cells of the on-screen display's font that show TEXT, as the program picks
-# them: a space, or anything without a glyph, is the blank cell 0; digits are 1 to 10, capitals
-# A to Y 11 to 35, the colon (and Z) 36.
-osd_cells() {
-  local i char code
-  for ((i = 0; i < ${#1}; i++)); do
-    char=${1:i:1}
-    code=$(printf '%d' "'$char")
+# shows_osd FILE TEXT: the on-screen display of the picture reads TEXT (upper case): its
+# characters are 16x40 cells of the font from (16, 20) on. The program draws a space, or
+# anything without a glyph, as the blank cell 0; digits as 1 to 10, capitals A to Y as 11 to
+# 35, the colon (and Z) as 36.
+shows_osd() {
+  local i char cells=()
+  for ((i = 0; i < ${#2}; i++)); do
+    char=${2:i:1}
     case "$char" in
-      :) echo 36 ;;
-      [A-Z]) echo $((code - 54)) ;;
-      [0-9]) echo $((code - 47)) ;;
-      *) echo 0 ;;
+      :) cells+=(36) ;;
+      [A-Z]) cells+=($(($(printf '%d' "'$char") - 54))) ;;
+      [0-9]) cells+=($((char + 1))) ;;
+      *) cells+=(0) ;;
     esac
   done
-}
-
-# shows_osd FILE TEXT: the on-screen display of the picture reads TEXT (upper case): its
-# characters are 16x40 cells of the font from (16, 20) on.
-shows_osd() {
-  local cells
-  mapfile -t cells < <(osd_cells "$2")
   [ "$(tiles "$1" "$((16 * ${#2}))x40+16+20" 16x40)" = \
     "$(tiles "$ART_DIR/osdfont.bmp" 592x40+0+0 16x40 | pick "${cells[@]}")" ]
 }

@@ -1,16 +1,13 @@
-# Shared by the settings dialog's end-to-end scripts, on Wine and on GTK, after lib.sh: where
-# the dialog's controls are and what its picture must show. Points are pixels of the dialog's
-# client area, whose corner on the screen dialog_origin finds (DIALOG_X, DIALOG_Y).
+# Shared by the settings dialog's end-to-end scripts, on Wine and on GTK, after lib.sh and
+# screen_lib.sh: where the dialog's controls are, what its picture must show, and its whole
+# story. Points are pixels of the dialog's client area, whose corner on the screen
+# dialog_origin finds (DIALOG_X, DIALOG_Y).
 
-settings_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-BANNER_BMP=$settings_repo/resources/banner.bmp
 SETTINGS_KEY_PATH='HKEY_LOCAL_MACHINE\SOFTWARE\Tovenlab\QuellarScreensaver'
 SETTINGS_TITLE='Screensaver by Tovenlab$'
-
-# Boxes of the layout, "x y width height".
-CH_MOUSE_BOX="32 96 273 17"
-CH_FAIL_BOX="32 120 273 17"
-# Points to click: the check boxes' squares and the middle of Close.
+# The check boxes' squares, "x y", and the points to click: the squares and the middle of Close.
+CH_MOUSE_BOX="32 96"
+CH_FAIL_BOX="32 120"
 CH_MOUSE_AT="39 104"
 CH_FAIL_AT="39 128"
 CLOSE_AT="396 92"
@@ -31,77 +28,42 @@ click_at() {
   xdotool mousemove $((DIALOG_X + 440)) $((DIALOG_Y + 140))
 }
 
-# crop SHOT X Y WIDTH HEIGHT OUT: a part of the client area, as its own picture.
-crop() {
-  convert "$1" -crop "$4x$5+$((DIALOG_X + $2))+$((DIALOG_Y + $3))" +repage "$6"
-}
+# part X Y WIDTH HEIGHT: the geometry on the screen of a part of the client area.
+part() { echo "$3x$4+$((DIALOG_X + $1))+$((DIALOG_Y + $2))"; }
 
 # count_where SHOT X Y WIDTH HEIGHT FX: how many pixels of the part meet the fx condition.
 count_where() {
-  local part="${1%.png}-part.png"
-  crop "$1" "$2" "$3" "$4" "$5" "$part"
-  convert "$part" -fx "$6" -format '%[fx:round(mean*w*h)]' info:
+  convert "$1" -crop "$(part "${@:2:4}")" +repage -fx "$6" -format '%[fx:round(mean*w*h)]' info:
 }
-
-# differing A B: how many pixels of two pictures of one size differ.
-differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
 # expect_banner SHOT: the banner is drawn at the corner at its natural size (above the version
 # label, pixel for pixel), Line1 crosses it in the window's colour and the version is green.
 expect_banner() {
-  local top="${1%.png}-banner.png" reference="${1%.png}-reference.png"
-  crop "$1" 0 0 449 40 "$top"
-  convert "$BANNER_BMP" -crop 449x40+0+0 +repage "$reference"
-  [ "$(differing "$top" "$reference")" = 0 ] || fail "the banner is not drawn at the corner of $1"
-  local line window
-  line=$(pixel $((DIALOG_X + 100)) $((DIALOG_Y + 63)) "$1")
-  window=$(pixel $((DIALOG_X + 440)) $((DIALOG_Y + 272)) "$1")
-  [ "$line" = "$window" ] || fail "Line1 is $line, not the window's $window, in $1"
-  local green
-  green=$(count_where "$1" 164 40 40 16 'g>0.35&&r<0.2&&b<0.2')
-  [ "$green" -ge 10 ] || fail "no green version label over the banner in $1 ($green pixels)"
+  [ "$(digest "$1" "$(part 0 0 449 40)")" = "$(digest "$ART_DIR/banner.bmp" 449x40+0+0)" ] ||
+    fail "the banner is not drawn at the corner of $1"
+  [ "$(pixel $((DIALOG_X + 100)) $((DIALOG_Y + 63)) "$1")" = \
+    "$(pixel $((DIALOG_X + 440)) $((DIALOG_Y + 272)) "$1")" ] ||
+    fail "Line1 is not in the window's colour in $1"
+  [ "$(count_where "$1" 164 40 40 16 'g>0.35&&r<0.2&&b<0.2')" -ge 10 ] ||
+    fail "no green version label over the banner in $1"
 }
 
-# expect_ink SHOT WHAT X Y WIDTH HEIGHT: dark text is drawn in that part of the dialog.
-expect_ink() {
-  local ink
-  ink=$(count_where "$1" "$3" "$4" "$5" "$6" 'intensity<0.45')
-  [ "$ink" -ge 20 ] || fail "no $2 in $1 ($ink dark pixels)"
-}
-
-# expect_controls SHOT: the frames' captions, the hotkey lines, the check boxes' captions,
-# Close and the notice are there.
+# expect_controls SHOT: dark text where the frames' captions, the hotkey lines, ChMouse's
+# caption, Close and the notice are.
 expect_controls() {
-  expect_ink "$1" "Settings frame caption" 16 72 80 12
-  expect_ink "$1" "hotkeys frame caption" 16 160 250 12
-  expect_ink "$1" "hotkey lines" 32 184 225 68
-  expect_ink "$1" "ChMouse caption" 52 96 200 17
-  expect_ink "$1" "Close caption" 380 84 35 17
-  expect_ink "$1" "notice" 8 264 353 13
+  local where
+  for where in "16 72 80 12" "16 160 250 12" "32 184 225 68" "52 96 200 17" "380 84 35 17" \
+    "8 264 353 13"; do
+    [ "$(count_where "$1" $where 'intensity<0.45')" -ge 20 ] || fail "no text at $where in $1"
+  done
 }
 
-# square SHOT BOX: the square of a check box as a picture of its own, short of where a focus
-# mark around the caption begins; prints its file.
-square() {
-  local x y out
-  read -r x y _ _ <<<"$2"
-  out="${1%.png}-square-$x-$y.png"
-  crop "$1" "$x" "$y" 15 17 "$out"
-  [ "$(colours "$out")" -gt 1 ] || fail "no check box square at $x,$y in $1"
-  echo "$out"
-}
-
-# expect_squares same|different SHOT BOX SHOT2 BOX2: whether two check boxes look alike, each
-# in its own screenshot.
+# expect_squares same|different SHOT BOX SHOT2 BOX2: whether two check boxes' squares, each in
+# its own screenshot, look alike (short of where a focus mark around the caption begins).
 expect_squares() {
-  local one other pixels
-  one=$(square "$2" "$3")
-  other=$(square "$4" "$5")
-  pixels=$(differing "$one" "$other")
-  case $1 in
-    same) [ "$pixels" = 0 ] || fail "boxes $3 of $2 and $5 of $4 differ in $pixels pixels" ;;
-    different) [ "$pixels" != 0 ] || fail "boxes $3 of $2 and $5 of $4 look alike" ;;
-  esac
+  local alike=different
+  [ "$(digest "$2" "$(part $3 15 17)")" = "$(digest "$4" "$(part $5 15 17)")" ] && alike=same
+  [ "$alike" = "$1" ] || fail "boxes $3 of $2 and $5 of $4 are not $1"
 }
 
 # The dialog's looks through one script's steps, each against the screenshots before it.
@@ -143,26 +105,20 @@ move_eight_times() {
 # SHOT ARGS... passes on them, for 5 s at most: a toolkit redraws in its own time (a box that
 # the pointer has just left may still be lit), later on a loaded machine. Prints the file.
 settled() {
-  local check=$1 name=$2 tries=25 file previous="" kept
-  shift 2
-  while :; do
-    file=$(take_shot "$name")
-    if [ -n "$previous" ] && [ "$(differing "$previous" "$file")" = 0 ] &&
-      ("$check" "$file" "$@") >/dev/null 2>&1; then
+  local try file previous=""
+  for try in {1..25}; do
+    file=$(take_shot "$2")
+    if [ -n "$previous" ] && [ "$(digest "$previous")" = "$(digest "$file")" ] &&
+      ("$1" "$file" "${@:3}") >/dev/null 2>&1; then
       echo "$file"
       return 0
     fi
-    tries=$((tries - 1))
-    if [ "$tries" -le 0 ]; then
-      "$check" "$file" "$@"
-      echo "$file"
-      return 0
-    fi
-    kept="${file%.png}-previous.png"
-    cp "$file" "$kept"
-    previous=$kept
+    previous="${file%.png}-previous.png"
+    cp "$file" "$previous"
     sleep 0.2
   done
+  "$1" "$file" "${@:3}"
+  echo "$file"
 }
 
 # settings_scenario SWITCH: the dialog's whole story, opened first with SWITCH. The script

@@ -1,29 +1,61 @@
 #!/usr/bin/env bash
-# "/a" shows the notice and ends when it is answered; the notice does not touch the settings
-# store. The settings dialog has a script of its own, x11_settings.sh.
-source "$(dirname "$0")/lib.sh"
+# The settings dialog on GTK: its whole story (settings_lib.sh), then a termination signal
+# closes it as its window's close does, storing what it shows. The notice ends when it is
+# answered or on a signal, and touches no store.
 source "$(dirname "$0")/x11_lib.sh"
+source "$(dirname "$0")/settings_lib.sh"
 start_x11_test 800x600
+# Screenshots compare boxes pixel for pixel: no fading between states.
+mkdir -p "$WORK/config/gtk-3.0"
+printf '[Settings]\ngtk-enable-animations=false\n' >"$WORK/config/gtk-3.0/settings.ini"
+export XDG_CONFIG_HOME="$WORK/config"
 
-# dialog NAME TITLE KEY ARGS...: runs quellar, waits for its window TITLE, screenshots it,
-# answers it with KEY and checks that quellar then ends with status 0.
-dialog() {
-  local name=$1 title=$2 key=$3
-  shift 3
-  "$QUELLAR" "$@" 2>"$WORK/stderr" &
-  local pid=$!
-  wait_for 10 xdotool search --name "$title" || fail "quellar $*: no window \"$title\""
-  local window
-  window=$(xdotool search --name "$title" | head -n 1)
-  # Without a window manager nothing else gives a new window the keyboard.
-  xdotool windowfocus --sync "$window"
-  sleep 0.5
-  shot "$name" >/dev/null
-  xdotool key "$key"
-  wait_exit "$pid" 5
-  [ "$EXIT_STATUS" = 0 ] || fail "quellar $*: status $EXIT_STATUS after $key: $(cat "$WORK/stderr")"
+# The toolkit's ways for settings_scenario.
+store_byte() {
+  sqlite3 "$QUELLAR_REGISTRY" "INSERT OR REPLACE INTO registry_values VALUES
+    ('$SETTINGS_KEY_PATH', '$1', 3, X'$2')"
 }
+expect_stored() {
+  [ "$(stored MouseMove) $(stored SysFailScreen)" = "$1 $2" ] ||
+    fail "$3: MouseMove and SysFailScreen $(stored MouseMove) $(stored SysFailScreen), not $1 $2"
+}
+# open_window SWITCH TITLE: DIALOG_PID shows the window DIALOG. Without a window manager
+# nothing else gives the new window the keyboard.
+open_window() {
+  "$QUELLAR" "$1" 2>"$WORK/stderr" &
+  DIALOG_PID=$!
+  wait_for 10 xdotool search --name "$2" || fail "quellar $1: no window $2"
+  DIALOG=$(xdotool search --name "$2" | head -n 1)
+  xdotool windowfocus --sync "$DIALOG"
+  sleep 0.5
+}
+open_dialog() {
+  open_window "$1" "$SETTINGS_TITLE"
+  dialog_origin "$DIALOG"
+}
+take_shot() { shot "$1"; }
+close_by_window() { "$X11_PROBE" close "$DIALOG"; }
+expect_closed() { expect_exit "$DIALOG_PID" 0 "$1"; }
+expect_open() {
+  sleep 0.5
+  ! process_ended "$DIALOG_PID" || fail "$1 closed the dialog"
+}
+start_run() { start_saver; }
+expect_run_ended() { expect_exit "$SAVER" 0 "$1"; }
 
-dialog notice '^QuellarScreensaver$' Return /a
+settings_scenario /c
+# Stored MouseMove 1 with SysFailScreen 0 shows both boxes checked: that is what goes back.
+store_byte SysFailScreen 00
+open_dialog /c
+kill -TERM "$DIALOG_PID"
+expect_closed "SIGTERM"
+expect_stored 01 01 "SIGTERM"
+
+rm "$QUELLAR_REGISTRY"
+for answer in "xdotool key Return" 'kill -HUP $DIALOG_PID'; do
+  open_window /a '^QuellarScreensaver$'
+  eval "$answer"
+  expect_closed "$answer on the notice"
+done
 [ ! -e "$QUELLAR_REGISTRY" ] || fail "the notice opened the settings store"
 note "dialogs: ok"

@@ -1,39 +1,71 @@
 #!/usr/bin/env bash
-# A full-screen run: a black override-redirect window over the whole screen, the pointer
-# hidden and the screen-saver flag on the root window while it runs; a second "/s" meanwhile
-# ends at once; Escape ends the run, gives the desktop back and stores the settings.
-source "$(dirname "$0")/lib.sh"
+# x11_fullscreen.sh [XVFB_OPTION...]: a full-screen run as a user sees it (through shared memory,
+# or plain requests on a server without MIT-SHM): an override-redirect window over the screen,
+# no pointer; moving rain of the glyph sheet's cells; keypad + announced for two seconds; F1's
+# help; Space's failure box, message and still picture, shown again where a window covered it;
+# a second Space ends the run in order. The next run starts from what was stored; a double
+# click ends it.
 source "$(dirname "$0")/x11_lib.sh"
-source "$(dirname "$0")/screen_lib.sh"
-start_x11_test 1024x768
-
+start_x11_test 1024x768 "$@"
 [ "$(pointer_state)" = visible ] || fail "the pointer of a bare server is not visible"
-[ -z "$(screen_windows)" ] || fail "a bare server already has a full-screen window"
 
 start_saver
-info=$(xwininfo -id "$SAVER_WINDOW")
-for line in "Absolute upper-left X:  0" "Absolute upper-left Y:  0" "Width: 1024" "Height: 768" \
-    "Map State: IsViewable" "Override Redirect State: yes"; do
-  grep -qF "$line" <<<"$info" || fail "window $SAVER_WINDOW: no \"$line\" in: $info"
-done
-# The background is white: nothing but the colours of the rain means the window covers it all.
-screen=$(shot fullscreen)
-[ -z "$(stray_colours "$screen")" ] || fail "the window does not cover the screen: $screen"
+grep -q "Override Redirect State: yes" <(xwininfo -id "$SAVER_WINDOW") || fail "not override-redirect"
 [ "$(pointer_state)" = hidden ] || fail "the pointer is visible during the run"
+sleep 3
+first=$(shot rain-1)
+sleep 0.5
+second=$(shot rain-2)
+for screen in "$first" "$second"; do
+  # Nothing of the white root shows through, and every whole cell is one of the sheet's.
+  [ -z "$(stray_colours "$screen")" ] || fail "$screen has colours the glyph sheet has not"
+  [ "$(foreign_cells "$screen" 1024x760+0+0)" = 0 ] || fail "$screen has cells that are no glyph"
+  [ "$(green_per_mille "$screen")" -gt 20 ] || fail "$screen has too little green"
+done
+[ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
 
-# Another "/s" while a run is on and the flag is set ends at once, touching nothing.
-QUELLAR_REGISTRY="$WORK/second.sqlite3" "$QUELLAR" /s &
-second=$!
-wait_exit "$second" 3
-[ "$EXIT_STATUS" = 0 ] || fail "a second /s did not end at once with 0 ($EXIT_STATUS)"
-[ ! -e "$WORK/second.sqlite3" ] || fail "a second /s opened the settings store"
-[ "$(screen_windows)" = "$SAVER_WINDOW" ] || fail "a second /s changed the full-screen windows"
+xdotool key KP_Add
+wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
+# Gone after two seconds, before anything else must stand still.
+osd_gone() { ! shows_osd "$1" "SPEED:  97 "; }
+wait_for 4 screen_shows osd_gone || fail "the announcement stays"
+xdotool key F1
+wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
+xdotool key space
+wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
+# The message row: positions 1 to 16 dim, the blank at 17, as the glyph sheet draws them.
+typed() {
+  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
+    "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
+}
+wait_for 5 screen_shows typed || fail "the failure message is not typed along the bottom"
+still=$(shot failure)
+unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
+unchanged "$still" "$(shot still)" || fail "the picture is not still"
+xev -geometry 200x150+300+300 -name cover >/dev/null &
+cover=$!
+wait_for 5 xdotool search --onlyvisible --name '^cover$' || fail "no window over the run"
+! unchanged "$still" "$(shot covered)" || fail "the window over the run does not show"
+kill "$cover"
+wait_for 2 screen_shows unchanged "$still" || fail "what was covered is not shown again"
+xdotool key space
+end_saver 0 "the second Space"
+stored=$(sqlite3 "$QUELLAR_REGISTRY" "SELECT name || '=' || CASE type WHEN 1 THEN
+  rtrim(CAST(data AS TEXT), char(0)) ELSE hex(data) END FROM registry_values
+  WHERE name IN ('speed', 'chain', 'randm', 'Install_Dir', 'Exe_Name', 'versionMajor')
+  ORDER BY name")
+expected="chain=1C
+Exe_Name=quellar.exe
+Install_Dir=$(dirname "$(realpath "$QUELLAR")")
+randm=True
+speed=1F
+versionMajor=02000000"
+[ "$stored" = "$expected" ] || fail "stored: $stored; expected: $expected"
 
-end_with_escape
-
-stored=$(sqlite3 "$QUELLAR_REGISTRY" \
-  "SELECT name || '=' || hex(data) FROM registry_values
-   WHERE name IN ('speed', 'chain', 'randm') ORDER BY name")
-expected=$'chain=1C\nrandm=5472756500\nspeed=29'
-[ "$stored" = "$expected" ] || fail "stored settings: $stored; expected: $expected"
+start_saver
+xdotool key KP_Add
+wait_for 1 screen_shows shows_osd "SPEED:  98 " || fail "the stored speed was not read back"
+xdotool mousemove 200 200 click --repeat 2 --delay 80 1
+end_saver 0 "a double click"
+[ "$(stored speed)" = 15 ] || fail "speed 21 was not stored: $(stored speed)"
 note "full-screen run: ok"

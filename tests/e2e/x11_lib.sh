@@ -1,11 +1,12 @@
-# Shared by the X11 end-to-end scripts, after lib.sh: the programs under test, a work directory
-# with a settings store of its own, and the checks of a full-screen run.
-# QUELLAR names the program under test; X11_CURSOR_PROBE, X11_PREVIEW_HOST, X11_PAINT_ROOT,
-# X11_PRESENTATION_CHECK and X11_DESTROY_WINDOW the helpers of tests/x11. Screenshots go to E2E_SHOTS when it is set
-# (to look at them), else to the work directory.
+# Shared by the X11 end-to-end scripts, with lib.sh and screen_lib.sh: a server with a white
+# root window, a work directory with a settings store of its own, and the runs and checks of the
+# program. QUELLAR names the program under test, X11_PROBE the helper of tests/x11. Screenshots
+# go to E2E_SHOTS when it is set (to look at them), else to the work directory.
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/screen_lib.sh"
 
 : "${QUELLAR:?QUELLAR must name the quellar executable}"
-
 WORK=$(mktemp -d)
 SHOTS=${E2E_SHOTS:-$WORK}
 mkdir -p "$SHOTS"
@@ -13,91 +14,71 @@ export QUELLAR_REGISTRY="$WORK/registry.sqlite3"
 # The previous-instance lock lives here: scripts running side by side do not see each other.
 export XDG_RUNTIME_DIR="$WORK"
 
-x11_cleanup() {
-  local pid
-  for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$WORK"
-  stop_xvfb
-}
-
-# start_x11_test [WIDTHxHEIGHT [XVFB_OPTION...]]: a server of this script's own with a white
-# background; everything goes at exit.
+# start_x11_test [WIDTHxHEIGHT [XVFB_OPTION...]]: a server of this script's own, white where no
+# window covers it (the rain's black shows against it); everything goes at exit.
 start_x11_test() {
-  start_xvfb "$@"
-  trap x11_cleanup EXIT
-  "$X11_PAINT_ROOT" >"$WORK/painted" &
-  wait_for 5 test -s "$WORK/painted" || fail "cannot paint the root window"
+  start_xvfb "${1:-640x480}" -wr -noreset "${@:2}"
+  trap 'kill $(jobs -p) 2>/dev/null || true; stop_xvfb; rm -rf "$WORK"' EXIT
 }
 
-process_ended() {
-  local state
-  state=$(ps -o stat= -p "$1") || return 0
-  [[ $state == Z* ]]
-}
+process_ended() { ! ps -o stat= -p "$1" | grep -qv '^Z'; }
 
-# wait_exit PID SECONDS: waits for a child of this shell to end and sets EXIT_STATUS to its exit
-# status, or to "running" when it has not ended in time.
-wait_exit() {
-  EXIT_STATUS=running
-  wait_for "$2" process_ended "$1" || return 0
-  EXIT_STATUS=0
-  wait "$1" || EXIT_STATUS=$?
+# expect_exit PID STATUS WHAT: the child ends within 5 s with that status.
+expect_exit() {
+  wait_for 5 process_ended "$1" || fail "$3: still running"
+  local status=0
+  wait "$1" || status=$?
+  [ "$status" = "$2" ] || fail "$3: exit status $status, expected $2: $(cat "$WORK/stderr")"
 }
 
 flag_is_set() { xprop -root _QUELLAR_SCREENSAVER_RUNNING | grep -q '= 1$'; }
+pointer_state() { "$X11_PROBE" pointer; }
+stored() { sqlite3 "$QUELLAR_REGISTRY" "SELECT hex(data) FROM registry_values WHERE name = '$1'"; }
 
-# The ids of the windows that cover the whole screen.
+# The ids of the windows that cover the whole screen; whether there are some, or none.
 screen_windows() {
   local size
   size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
   xwininfo -root -children | awk -v geometry="${size}+0+0" 'index($0, geometry) {print $1}'
 }
+screen_covered() { [ -n "$(screen_windows)" ]; }
+screen_bare() { [ -z "$(screen_windows)" ]; }
 
-# black_at X Y FILE: the pixel is black (ImageMagick names it as grey in a one-colour picture).
-black_at() {
-  case "$(pixel "$1" "$2" "$3")" in
-    "srgb(0,0,0)" | "gray(0)") return 0 ;;
-    *) return 1 ;;
-  esac
-}
-
-# start_saver: starts a full-screen run and waits until it has set the screen-saver flag;
-# SAVER is its process, SAVER_WINDOW its window, $WORK/stderr its error output.
+# start_saver: a full-screen run (SAVER, its window SAVER_WINDOW, its errors in $WORK/stderr)
+# whose window is up; the flag it sets is up before the window.
 start_saver() {
   "$QUELLAR" /s 2>"$WORK/stderr" &
   SAVER=$!
-  wait_for 10 flag_is_set || fail "the screen-saver flag was not set on the root window"
+  wait_for 10 screen_covered || fail "no full-screen window"
   SAVER_WINDOW=$(screen_windows)
-  [ "$(wc -w <<<"$SAVER_WINDOW")" = 1 ] || fail "not one full-screen window: $SAVER_WINDOW"
+  flag_is_set || fail "the screen-saver flag is not set on the root window"
 }
 
-# expect_desktop_back: no full-screen window, no flag, the pointer visible.
-expect_desktop_back() {
-  ! flag_is_set || fail "the screen-saver flag is still set after the run"
-  [ -z "$(screen_windows)" ] || fail "a full-screen window is left after the run"
-  [ "$(pointer_state)" = visible ] || fail "the pointer is still hidden after the run"
+# end_saver STATUS WHAT: the run ends with STATUS and gives the desktop back: no full-screen
+# window, no flag, the pointer visible.
+end_saver() {
+  expect_exit "$SAVER" "$1" "$2"
+  ! flag_is_set || fail "$2: the screen-saver flag is still set"
+  screen_bare || fail "$2: a full-screen window is left"
+  [ "$(pointer_state)" = visible ] || fail "$2: the pointer is still hidden"
 }
 
-# end_with_escape: Escape ends the run of start_saver with status 0, nothing on stderr, and the
-# desktop given back. The first press may only start the closing sequence; a second one always
-# ends the run.
-end_with_escape() {
-  xdotool key Escape
-  wait_exit "$SAVER" 3
-  if [ "$EXIT_STATUS" = running ]; then
-    xdotool key Escape
-    wait_exit "$SAVER" 5
-  fi
-  [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the run with status 0 ($EXIT_STATUS)"
-  [ ! -s "$WORK/stderr" ] || fail "the run wrote to stderr: $(cat "$WORK/stderr")"
-  expect_desktop_back
+# start_preview: a host's 152x112 window at (100, 100), HOST, and a preview, PREVIEW, whose
+# window has become its child at its size.
+start_preview() {
+  xev -geometry 152x112+100+100 -name preview-host >/dev/null &
+  wait_for 5 xdotool search --name '^preview-host$' || fail "no preview host"
+  HOST=$(xdotool search --name '^preview-host$' | tail -n 1)
+  "$QUELLAR" /p "$HOST" 2>"$WORK/stderr" &
+  PREVIEW=$!
+  wait_for 10 preview_fits || fail "no preview of its host's size in it"
 }
-
-pointer_state() { "$X11_CURSOR_PROBE"; }
+preview_fits() { xwininfo -children -id "$HOST" | grep -Eq '"Preview": .* 152x112\+0\+0 '; }
 
 # shot NAME: a screenshot of the whole screen; prints its path.
 shot() {
-  local file="$SHOTS/$1.png"
-  import -window root "$file"
-  echo "$file"
+  import -window root "$SHOTS/$1.png"
+  echo "$SHOTS/$1.png"
 }
+# screen_shows CHECK ARGS...: CHECK passes on a new screenshot, given before ARGS.
+screen_shows() { "$1" "$(shot screen)" "${@:2}"; }

@@ -6,51 +6,38 @@
 
 #include <vector>
 
-#include "tests/x11/box_printing.h"
-
 namespace quellar::x11 {
 namespace {
 
-using softgdi::Box;
+using Boxes = std::vector<softgdi::Box>;
 
-struct MergeCase {
-  const char* name;
-  std::vector<Box> changed;
-  std::vector<Box> requests;  // sorted by column, then from the top
-};
-
-constexpr Box kBounds{0, 0, 64, 100};
-
-const MergeCase kCases[] = {
-    {"nothing", {}, {}},
-    {"a head and the two cells behind it, in drawing order",
-     {{16, 40, 16, 20}, {16, 20, 16, 20}, {16, 60, 16, 20}},
-     {{16, 20, 16, 60}}},
-    {"a gap keeps cells apart",
-     {{0, 0, 16, 20}, {0, 40, 16, 20}},
-     {{0, 0, 16, 20}, {0, 40, 16, 20}}},
-    {"cells of neighbouring columns stay apart",
-     {{0, 20, 16, 20}, {16, 20, 16, 20}},
-     {{0, 20, 16, 20}, {16, 20, 16, 20}}},
-    {"the same cell twice", {{32, 20, 16, 20}, {32, 20, 16, 20}}, {{32, 20, 16, 20}}},
-    {"a box inside a taller one", {{0, 0, 16, 80}, {0, 20, 16, 20}}, {{0, 0, 16, 80}}},
-    {"overlapping boxes", {{0, 30, 16, 20}, {0, 10, 16, 30}}, {{0, 10, 16, 40}}},
-    {"another width is another column",
-     {{0, 0, 16, 20}, {0, 20, 32, 20}},
-     {{0, 0, 16, 20}, {0, 20, 32, 20}}},
-    {"clipped to the bounds",
-     {{48, 90, 32, 20}, {-8, -10, 16, 20}},
-     {{0, 0, 8, 10}, {48, 90, 16, 10}}},
-    {"boxes outside the bounds and empty ones go",
-     {{0, 100, 16, 20}, {64, 0, 16, 20}, {0, 0, 0, 20}},
-     {}},
-};
+// Boxes as x, y, width, height.
+std::string Text(const Boxes& boxes) {
+  std::string text;
+  for (const softgdi::Box& box : boxes) {
+    text += std::to_string(box.x) + "," + std::to_string(box.y) + "," + std::to_string(box.width) +
+            "," + std::to_string(box.height) + " ";
+  }
+  return text;
+}
 
 TEST(MergeColumnBoxesTest, Cases) {
-  std::vector<Box> requests{{1, 2, 3, 4}};  // reused: what it held before goes
-  for (const MergeCase& test : kCases) {
-    MergeColumnBoxes(test.changed, kBounds, requests);
-    EXPECT_EQ(requests, test.requests) << test.name;
+  const std::pair<Boxes, const char*> cases[] = {
+      // A head and the two cells behind it, in drawing order, become one request.
+      {{{16, 40, 16, 20}, {16, 20, 16, 20}, {16, 60, 16, 20}}, "16,20,16,60 "},
+      // A gap, a neighbouring column and another width keep boxes apart.
+      {{{0, 0, 16, 20}, {0, 40, 16, 20}, {16, 40, 16, 20}, {0, 60, 32, 20}},
+       "0,0,16,20 0,40,16,20 0,60,32,20 16,40,16,20 "},
+      // Overlapping and repeated boxes become one.
+      {{{0, 30, 16, 20}, {0, 10, 16, 30}, {0, 10, 16, 30}}, "0,10,16,40 "},
+      // Clipped to the bounds; boxes outside them and empty ones go.
+      {{{48, 90, 32, 20}, {-8, -10, 16, 20}, {0, 100, 16, 20}, {0, 0, 0, 20}},
+       "0,0,8,10 48,90,16,10 "},
+  };
+  Boxes requests{{1, 2, 3, 4}};  // reused: what it held before goes
+  for (const auto& [changed, expected] : cases) {
+    MergeColumnBoxes(changed, {0, 0, 64, 100}, requests);
+    EXPECT_EQ(Text(requests), expected) << Text(changed);
   }
 }
 

@@ -23,7 +23,8 @@ const char* IconNameOf(std::uint32_t flags) {
 
 }  // namespace
 
-bool ShowMessageBox(const std::string& text, std::uint32_t flags, const std::string& caption) {
+bool ShowMessageBox(const std::string& text, std::uint32_t flags, const std::string& caption,
+                    int closeDescriptor) {
   if (!StartGtk()) return false;
   GtkWidget* box = gtk_dialog_new_with_buttons(caption.c_str(), nullptr, GTK_DIALOG_MODAL, "_OK",
                                                GTK_RESPONSE_OK, nullptr);
@@ -37,7 +38,7 @@ bool ShowMessageBox(const std::string& text, std::uint32_t flags, const std::str
   gtk_box_pack_start(GTK_BOX(row), gtk_label_new(text.c_str()), FALSE, FALSE, 0);
   gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(box))), row);
   gtk_widget_show_all(row);
-  RunModal(box);
+  RunModal(box, closeDescriptor);
   return true;
 }
 

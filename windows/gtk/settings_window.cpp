@@ -24,10 +24,11 @@ class SettingsWindow final : public SettingsPort {
   SettingsWindow& operator=(const SettingsWindow&) = delete;
   ~SettingsWindow() override { CloseDialog(); }
 
-  void RunModal() {
+  void RunModal(int closeDescriptor) {
     if (open_) {
       gtk_widget_show_all(widgets_.window);
       gtk_widget_grab_focus(widgets_.chMouse);
+      const ReadableWatch close(closeDescriptor, [this] { CloseAsTheWindowSystemDoes(); });
       gtk_main();
     }
     guard_.RethrowFailure();
@@ -95,9 +96,12 @@ class SettingsWindow final : public SettingsPort {
   }
 
   // The window's close, as any window manager offers it: unload, and the modal show returns.
+  void CloseAsTheWindowSystemDoes() {
+    Guard([&] { form_.Unload(); });
+  }
+
   static gboolean OnDelete(GtkWidget* /*window*/, GdkEvent* /*event*/, gpointer data) {
-    auto* self = static_cast<SettingsWindow*>(data);
-    self->Guard([&] { self->form_.Unload(); });
+    static_cast<SettingsWindow*>(data)->CloseAsTheWindowSystemDoes();
     return TRUE;
   }
 
@@ -151,9 +155,10 @@ bool CanShowSettingsWindow() {
   return StartGtk();
 }
 
-void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version) {
+void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version,
+                        int closeDescriptor) {
   SettingsWindow window(registry, version);
-  window.RunModal();
+  window.RunModal(closeDescriptor);
 }
 
 }  // namespace quellar::gtk

@@ -12,7 +12,10 @@ namespace quellar::gtk {
 bool CanShowSettingsWindow();
 
 // Shows the dialog modally and returns when its window has been closed; the Close button ends
-// the process by throwing ProcessEnd out of it.
-void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version);
+// the process by throwing ProcessEnd out of it. When `closeDescriptor` becomes readable (a
+// termination signal has come) the dialog closes as the window's own close does, storing both
+// boxes.
+void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version,
+                        int closeDescriptor);
 
 }  // namespace quellar::gtk

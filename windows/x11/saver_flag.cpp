@@ -38,25 +38,39 @@ SaverFlag::SaverFlag(Display* display)
       atom_(XInternAtom(display, kPropertyName, False)) {}
 
 SaverFlag::~SaverFlag() {
-  if (setHere_) Set(false);
+  if (owner_.Get() != None) Set(false);
 }
 
+// The selection is taken before the property is written and given up after it is deleted, so
+// that a property without an owner is always one that its run left behind.
 void SaverFlag::Set(bool running) {
   if (running) {
+    if (owner_.Get() == None) {
+      owner_ = OwnedWindow(display_, XCreateWindow(display_, root_, -1, -1, 1, 1, 0, 0, InputOnly,
+                                                   CopyFromParent, 0, nullptr));
+    }
+    XSetSelectionOwner(display_, atom_, owner_.Get(), CurrentTime);
     const long value = 1;
     XChangeProperty(display_, root_, atom_, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&value), 1);
     XSync(display_, False);
     SetConnectionLostAction(
-        ConnectionLostStep::kClearSaverFlag, [name = std::string(XDisplayString(display_))] { DeleteFlagThroughNewConnection(name); });
+        ConnectionLostStep::kClearSaverFlag,
+        [name = std::string(XDisplayString(display_))] { DeleteFlagThroughNewConnection(name); });
   } else {
     DeleteFlag(display_);
+    // Only the window's own selection goes with it: one that a later run took stays.
+    owner_.Reset();
+    XSync(display_, False);
     SetConnectionLostAction(ConnectionLostStep::kClearSaverFlag, nullptr);
   }
-  setHere_ = running;
 }
 
 bool SaverFlag::IsSet() const {
+  return XGetSelectionOwner(display_, atom_) != None && PropertySet();
+}
+
+bool SaverFlag::PropertySet() const {
   Atom type = None;
   int format = 0;
   unsigned long count = 0;

@@ -33,7 +33,10 @@ TerminationSignals::TerminationSignals() {
   }
 }
 
+// A signal that came while the process was already ending in order (or that closed a dialog,
+// which only watches the descriptor) is taken here: unblocked, it would kill the process.
 TerminationSignals::~TerminationSignals() {
+  Take();
   close(descriptor_);
   sigprocmask(SIG_SETMASK, &previousMask_, nullptr);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// SIGTERM, SIGINT and SIGHUP as something the event loop reads: while this object lives they
-// are blocked and arrive on a descriptor, so the run can end in order (pointer, flag, settings)
-// on the loop's own thread instead of dying wherever the signal struck.
+// SIGTERM, SIGINT and SIGHUP as something a loop reads: while this object lives they are
+// blocked and arrive on a descriptor, so a run can end in order (pointer, flag, settings) on the
+// loop's own thread instead of dying wherever the signal struck, and a dialog can close as its
+// window's close does (GTK's loop watches the descriptor).
 
 #include <signal.h>
 

@@ -85,7 +85,9 @@ std::int32_t X11Platform::ShowCursor(bool show) {
 
 void X11Platform::ShowMessageBox(const std::string& text, std::uint32_t flags,
                                  const std::string& caption) {
-  if (!gtk::ShowMessageBox(text, flags, caption)) std::cerr << caption << ": " << text << '\n';
+  if (!gtk::ShowMessageBox(text, flags, caption, signals_.Descriptor())) {
+    std::cerr << caption << ": " << text << '\n';
+  }
 }
 
 registry::RegistryApi& X11Platform::Registry() {
@@ -175,7 +177,8 @@ void X11Platform::SetTimerEnabled(TimerId timer, bool enabled) {
 void X11Platform::ShowSettingsDialog() {
   if (!gtk::CanShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
   gtk::ShowSettingsWindow(Registry(),
-                          {program_.versionMajor, program_.versionMinor, program_.versionRevision});
+                          {program_.versionMajor, program_.versionMinor, program_.versionRevision},
+                          signals_.Descriptor());
 }
 
 Handle X11Platform::GetWindowDC(Handle window) {
