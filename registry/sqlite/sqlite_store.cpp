@@ -161,6 +161,8 @@ int SqliteStore::WritePending() {
 
 std::int32_t SqliteStore::Write(PendingWrite write) {
   if (!db_) return kErrorRegistryIoFailed;
+  // Only an empty file that may not be written has no tables.
+  if (!hasTables_) return kErrorAccessDenied;
   pending_.push_back(std::move(write));
   const std::int32_t status = StatusOf(WritePending());
   // Only a write that missed the lock is kept for later.

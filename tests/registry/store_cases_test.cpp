@@ -3,29 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <fstream>
-#include <string>
-#include <string_view>
 
 #include "registry/mod_registry.h"
-#include "tests/registry/raw_access.h"
-#include "tests/registry/scoped_paths.h"
-#include "tests/registry/store_under_test.h"
-#include "tests/registry/tracking_store.h"
+#include "tests/registry/store_support.h"
 
 namespace quellar::test {
 namespace {
 
-using namespace registry;
 using namespace modRegistry;
 using namespace std::string_view_literals;
 
 class StoreCases : public testing::Test {
  protected:
-  void TearDown() override {
-    EXPECT_TRUE(api.OpenHandles().empty()) << "a key handle was left open";
-  }
+  void TearDown() override { EXPECT_TRUE(api.openHandles.empty()) << "a key handle left open"; }
 
   StoredValue Stored(const std::string& name) {
     return ReadStored(api, kHkeyLocalMachine, keyPath, name);
@@ -35,48 +26,33 @@ class StoreCases : public testing::Test {
   }
 
   StoreUnderTest store;
-  TrackingStore api{store.Api()};
-  const std::string title = store.AppTitle();
-  const std::string keyPath = store.KeyPath();
-};
-
-// --- Defaults ------------------------------------------------------------------------------
-
-struct Setting {
-  const char* name;
-  const char* letter;
-  const char* defaultText;
-};
-
-constexpr Setting kSettings[] = {
-    {"SysFailScreen", "B", "0"}, {"MouseMove", "B", "0"}, {"speed", "B", "41"},
-    {"chain", "B", "28"},        {"randm", "S", "True"},
+  RecordingStore api{*store.api};
+  const std::string& title = store.title;
+  const std::string& keyPath = store.keyPath;
 };
 
 TEST_F(StoreCases, FirstRunReadsEveryDefaultAndCreatesNothing) {
-  for (const Setting& setting : kSettings) {
-    EXPECT_EQ(GetSetting(api, title, setting.name, setting.defaultText, setting.letter),
-              setting.defaultText)
-        << setting.name;
+  for (const auto& [name, letter, defaultText] : {std::tuple{"SysFailScreen", "B", "0"},
+                                                  {"MouseMove", "B", "0"},
+                                                  {"speed", "B", "41"},
+                                                  {"chain", "B", "28"},
+                                                  {"randm", "S", "True"}}) {
+    EXPECT_EQ(GetSetting(api, title, name, defaultText, letter), defaultText) << name;
   }
   std::string result;
   EXPECT_EQ(Read("HKLM", "S", result), kErrorFileNotFound);
-  EXPECT_EQ(result, "default");
   EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorFileNotFound);
-}
-
-TEST_F(StoreCases, MissingValueOfAnExistingKeyReadsTheDefault) {
+  // A value missing from a key that exists reads the default too.
   ASSERT_EQ(SaveSetting(api, title, "other", "1", "B"), kErrorSuccess);
   for (const char* letter : {"S", "B", "D"}) {
-    std::string result;
     EXPECT_EQ(Read("HKLM", letter, result), kErrorFileNotFound) << letter;
     EXPECT_EQ(result, "default") << letter;
   }
 }
 
-// --- Writes and their stored form ----------------------------------------------------------
-
-struct WrittenValue {
+// Each write replaces the string "text" written before it, unless its text does not convert:
+// then it writes nothing and still answers success (the key was created just before).
+struct Write {
   const char* letter;
   const char* text;
   std::uint32_t type;
@@ -84,66 +60,36 @@ struct WrittenValue {
   const char* readBack;
 };
 
-class WrittenValues : public StoreCases, public testing::WithParamInterface<WrittenValue> {};
+class Writes : public StoreCases, public testing::WithParamInterface<Write> {};
 
-TEST_P(WrittenValues, AreStoredInTheLetterLayoutAndReadBack) {
-  const WrittenValue& value = GetParam();
-  ASSERT_EQ(SaveSetting(api, title, "v", value.text, value.letter), kErrorSuccess);
-  const StoredValue stored = Stored("v");
-  EXPECT_EQ(stored.status, kErrorSuccess);
-  EXPECT_EQ(stored.type, value.type);
-  EXPECT_EQ(stored.bytes, BytesOf(value.bytes));
-  EXPECT_EQ(GetSetting(api, title, "v", "default", value.letter), value.readBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Letters, WrittenValues,
-    testing::Values(WrittenValue{"S", "False", kRegSz, "False\0"sv, "False"},
-                    WrittenValue{"S", "True", kRegSz, "True\0"sv, "True"},
-                    WrittenValue{"S", "", kRegSz, "\0"sv, ""},
-                    WrittenValue{"B", "251", kRegBinary, "\xFB"sv, "251"},
-                    WrittenValue{"B", "2.5", kRegBinary, "\x02"sv, "2"},
-                    WrittenValue{"b", "3.5", kRegBinary, "\x04"sv, "4"},
-                    WrittenValue{"D", "-1", kRegDword, "\xFF\xFF\xFF\xFF"sv, "-1"},
-                    WrittenValue{"D", "32767", kRegDword, "\xFF\x7F\0\0"sv, "32767"},
-                    WrittenValue{"d", "-32768", kRegDword, "\0\x80\xFF\xFF"sv, "-32768"}));
-
-TEST_F(StoreCases, OverwriteReplacesTypeAndData) {
+TEST_P(Writes, StoreTheLetterLayoutAndReadBack) {
+  const Write& write = GetParam();
   ASSERT_EQ(SaveSetting(api, title, "v", "text", "S"), kErrorSuccess);
-  ASSERT_EQ(SaveSetting(api, title, "v", "9", "B"), kErrorSuccess);
-  const StoredValue stored = Stored("v");
-  EXPECT_EQ(stored.type, kRegBinary);
-  EXPECT_EQ(stored.bytes, Bytes{9});
-}
-
-// --- Writes that do not convert ------------------------------------------------------------
-
-struct RejectedWrite {
-  const char* letter;
-  const char* text;
-};
-
-class RejectedWrites : public StoreCases, public testing::WithParamInterface<RejectedWrite> {};
-
-TEST_P(RejectedWrites, StoreNothingAndKeepTheOldValue) {
-  const RejectedWrite& write = GetParam();
-  ASSERT_EQ(SaveSetting(api, title, "v", "7", write.letter), kErrorSuccess);
-  const StoredValue before = Stored("v");
-
-  // The key was created just before the conversion failed: the write answers success.
   EXPECT_EQ(SaveSetting(api, title, "v", write.text, write.letter), kErrorSuccess);
-  const StoredValue after = Stored("v");
-  EXPECT_EQ(after.type, before.type);
-  EXPECT_EQ(after.bytes, before.bytes);
+  const StoredValue stored = Stored("v");
+  EXPECT_EQ(stored.type, write.type);
+  EXPECT_EQ(stored.bytes, BytesOf(write.bytes));
+  EXPECT_EQ(GetSetting(api, title, "v", "default", write.letter), write.readBack);
 }
 
-INSTANTIATE_TEST_SUITE_P(OutOfRangeOrNoNumber, RejectedWrites,
-                         testing::Values(RejectedWrite{"B", "261"}, RejectedWrite{"B", "-1"},
-                                         RejectedWrite{"B", "abc"}, RejectedWrite{"D", "40000"},
-                                         RejectedWrite{"D", "-32769"}, RejectedWrite{"D", "0x10"}));
+INSTANTIATE_TEST_SUITE_P(Letters, Writes,
+                         testing::Values(Write{"S", "False", kRegSz, "False\0"sv, "False"},
+                                         Write{"S", "", kRegSz, "\0"sv, ""},
+                                         Write{"B", "251", kRegBinary, "\xFB"sv, "251"},
+                                         Write{"B", "2.5", kRegBinary, "\x02"sv, "2"},
+                                         Write{"b", "3.5", kRegBinary, "\x04"sv, "4"},
+                                         Write{"D", "-1", kRegDword, "\xFF\xFF\xFF\xFF"sv, "-1"},
+                                         Write{"D", "32767", kRegDword, "\xFF\x7F\0\0"sv, "32767"},
+                                         Write{"d", "-32768", kRegDword, "\0\x80\xFF\xFF"sv,
+                                               "-32768"},
+                                         Write{"B", "261", kRegSz, "text\0"sv, "default"},
+                                         Write{"B", "-1", kRegSz, "text\0"sv, "default"},
+                                         Write{"B", "abc", kRegSz, "text\0"sv, "default"},
+                                         Write{"D", "40000", kRegSz, "text\0"sv, "default"},
+                                         Write{"D", "-32769", kRegSz, "text\0"sv, "default"},
+                                         Write{"D", "0x10", kRegSz, "text\0"sv, "default"}));
 
-// --- Reads of data the settings store did not write -----------------------------------------
-
+// Data the settings store did not write: whatever fits the letter's buffer is read.
 struct ForeignValue {
   std::uint32_t type;
   std::string_view bytes;
@@ -176,7 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
         ForeignValue{kRegSz, "\x09"sv, "b", kErrorSuccess, "9"},
         ForeignValue{kRegBinary, ""sv, "B", kErrorSuccess, "0"},
         ForeignValue{kRegBinary, "\x01\x02"sv, "D", kErrorSuccess, "513"},
-        // A 32-bit number beyond the 16-bit range of writes still reads whole.
         ForeignValue{kRegDword, "\0\0\x01\0"sv, "D", kErrorSuccess, "65536"},
         // Strings: the last byte is dropped as the terminator, whatever it is.
         ForeignValue{kRegBinary, "ab\0"sv, "S", kErrorSuccess, "ab"},
@@ -186,8 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
         ForeignValue{kRegSz, ""sv, "S", kErrorSuccess, "default"},
         // A letter outside the table reads nothing.
         ForeignValue{kRegDword, "\x01\0\0\0"sv, "X", kErrorSuccess, "default"}));
-
-// --- Letters and roots ---------------------------------------------------------------------
 
 TEST_F(StoreCases, LetterOutsideTheTableCreatesTheKeyOnly) {
   EXPECT_EQ(WriteValue(api, "HKLM", keyPath, "v", "X", "1"), kErrorSuccess);
@@ -199,99 +142,40 @@ TEST_F(StoreCases, RootNamesIgnoreLetterCase) {
   ASSERT_EQ(WriteValue(api, "hklm", keyPath, "v", "S", "machine"), kErrorSuccess);
   ASSERT_EQ(WriteValue(api, "Hkcu", keyPath, "v", "S", "user"), kErrorSuccess);
   EXPECT_EQ(Stored("v").bytes, BytesOf("machine\0"sv));
-  EXPECT_EQ(ReadStored(api, kHkeyCurrentUser, keyPath, "v").bytes, BytesOf("user\0"sv));
   std::string result;
   EXPECT_EQ(Read("hkcu", "s", result), kErrorSuccess);
   EXPECT_EQ(result, "user");
 }
 
-TEST_F(StoreCases, RootNameOutsideTheTableTouchesNothing) {
+// A name outside the root table answers 99 and touches nothing; one that matches an ordinary
+// file (not a directory) answers 0 and touches nothing either.
+TEST_F(StoreCases, RootNamesThatNameNoRootTouchNothing) {
+  const auto expectUntouched = [this](const char* rootName, std::int32_t answer) {
+    std::string result;
+    EXPECT_EQ(WriteValue(api, rootName, keyPath, "v", "S", "x"), answer) << rootName;
+    EXPECT_EQ(Read(rootName, "S", result), answer) << rootName;
+    EXPECT_EQ(result, "default") << rootName;
+  };
   for (const char* rootName : {"HKEY_LOCAL_MACHINE", "HKLM\\", "", "HKEY_*"}) {
-    std::string result;
-    EXPECT_EQ(WriteValue(api, rootName, keyPath, "v", "S", "x"), 99) << rootName;
-    EXPECT_EQ(Read(rootName, "S", result), 99) << rootName;
-    EXPECT_EQ(result, "default") << rootName;
+    expectUntouched(rootName, 99);
   }
-  EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorFileNotFound);
-}
-
-// A root name that matches an ordinary file names no key: both operations succeed and touch
-// nothing. A directory is no ordinary file.
-TEST_F(StoreCases, RootNameOfAnOrdinaryFileSucceedsAndTouchesNothing) {
   const ScopedTempDir directory;
-  std::ofstream(directory.Path() / "HKEY_LOCAL_MACHINE") << "x";
-  std::filesystem::create_directory(directory.Path() / "HKEY_FOLDER");
-  const ScopedCurrentDirectory inside(directory.Path());
-
-  for (const char* rootName : {"HKEY_LOCAL_MACHINE", "HKEY_L*", "*"}) {
-    std::string result;
-    EXPECT_EQ(WriteValue(api, rootName, keyPath, "v", "S", "x"), kErrorSuccess) << rootName;
-    EXPECT_EQ(Read(rootName, "S", result), kErrorSuccess) << rootName;
-    EXPECT_EQ(result, "default") << rootName;
-  }
-  EXPECT_EQ(WriteValue(api, "HKEY_FOLDER", keyPath, "v", "S", "x"), 99);
+  std::ofstream(directory.path / "HKEY_LOCAL_MACHINE") << "x";
+  fs::create_directory(directory.path / "HKEY_FOLDER");
+  const fs::path previous = fs::current_path();
+  fs::current_path(directory.path);
+  for (const char* rootName : {"HKEY_LOCAL_MACHINE", "HKEY_L*", "*"}) expectUntouched(rootName, 0);
+  expectUntouched("HKEY_FOLDER", 99);
+  fs::current_path(previous);
   EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorFileNotFound);
 }
 
-// --- The registry calls themselves ---------------------------------------------------------
-
-TEST_F(StoreCases, KeyPathsAndValueNamesIgnoreLetterCase) {
+TEST_F(StoreCases, KeysAndValueNamesIgnoreLetterCase) {
   ASSERT_EQ(SaveSetting(api, title, "speed", "9", "B"), kErrorSuccess);
   ASSERT_EQ(SaveSetting(api, title, "SPEED", "10", "B"), kErrorSuccess);
   std::string upperPath = keyPath;
   for (char& c : upperPath) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   EXPECT_EQ(ReadStored(api, kHkeyLocalMachine, upperPath, "Speed").bytes, Bytes{10});
-}
-
-TEST_F(StoreCases, CreateMakesMissingParentsAndAcceptsLooseBackslashes) {
-  ASSERT_EQ(WriteStored(api, kHkeyLocalMachine, keyPath + "\\A\\B\\", "v", kRegSz, {0}),
-            kErrorSuccess);
-  EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath + "\\A"), kErrorSuccess);
-  EXPECT_EQ(ReadStored(api, kHkeyLocalMachine, keyPath + "\\\\A\\B", "v").bytes, Bytes{0});
-  HKey key = 0;
-  EXPECT_EQ(api.OpenKey(kHkeyLocalMachine, "\\" + keyPath, 0, kKeyQueryValue, key),
-            kErrorBadPathname);
-  EXPECT_EQ(api.CreateKey(kHkeyLocalMachine, "\\" + keyPath, 0, kKeySetValue, key),
-            kErrorBadPathname);
-}
-
-TEST_F(StoreCases, HandlesAllowOnlyTheAccessAskedFor) {
-  HKey writable = 0;
-  ASSERT_EQ(api.CreateKey(kHkeyLocalMachine, keyPath, 0, kKeySetValue | kKeyCreateSubKey, writable),
-            kErrorSuccess);
-  const std::uint8_t byte = 1;
-  EXPECT_EQ(api.SetValue(writable, "v", kRegBinary, &byte, 1), kErrorSuccess);
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  EXPECT_EQ(api.QueryValue(writable, "v", type, nullptr, size), kErrorAccessDenied);
-  EXPECT_EQ(api.CloseKey(writable), kErrorSuccess);
-
-  HKey readable = 0;
-  ASSERT_EQ(api.OpenKey(kHkeyLocalMachine, keyPath, 0, kKeyQueryValue, readable), kErrorSuccess);
-  EXPECT_EQ(api.SetValue(readable, "v", kRegBinary, &byte, 1), kErrorAccessDenied);
-  EXPECT_EQ(api.CloseKey(readable), kErrorSuccess);
-  EXPECT_EQ(api.CloseKey(readable), kErrorInvalidHandle);
-  EXPECT_EQ(api.CloseKey(kHkeyLocalMachine), kErrorSuccess);
-}
-
-TEST_F(StoreCases, QueryReportsTheSizeItNeeds) {
-  ASSERT_EQ(SaveSetting(api, title, "v", "False", "S"), kErrorSuccess);
-  HKey key = 0;
-  ASSERT_EQ(api.OpenKey(kHkeyLocalMachine, keyPath, 0, kKeyQueryValue, key), kErrorSuccess);
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  EXPECT_EQ(api.QueryValue(key, "v", type, nullptr, size), kErrorSuccess);
-  EXPECT_EQ(size, 6U);
-  EXPECT_EQ(type, kRegSz);
-
-  Bytes small(2, ' ');
-  size = 2;
-  EXPECT_EQ(api.QueryValue(key, "v", type, small.data(), size), kErrorMoreData);
-  EXPECT_EQ(size, 6U);
-
-  size = 2;
-  EXPECT_EQ(api.QueryValue(key, "missing", type, small.data(), size), kErrorFileNotFound);
-  EXPECT_EQ(api.CloseKey(key), kErrorSuccess);
 }
 
 }  // namespace

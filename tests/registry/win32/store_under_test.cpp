@@ -1,8 +1,7 @@
-#include "tests/registry/store_under_test.h"
-
 #include <windows.h>
 
 #include "registry/win32/win32_store.h"
+#include "tests/registry/store_support.h"
 
 namespace quellar::test {
 namespace {
@@ -30,13 +29,13 @@ void RemoveTestKeys(const std::string& keyPath) {
 // The process id keeps test keys of runs at the same time apart; keys a crashed earlier run of
 // the same id left behind are removed first.
 StoreUnderTest::StoreUnderTest()
-    : api_(std::make_unique<registry::Win32Store>()),
-      appTitle_("QuellarTest" + std::to_string(GetCurrentProcessId())) {
-  RemoveTestKeys(KeyPath());
+    : api(std::make_unique<registry::Win32Store>()),
+      title("QuellarTest" + std::to_string(GetCurrentProcessId())) {
+  RemoveTestKeys(keyPath);
 }
 
 StoreUnderTest::~StoreUnderTest() {
-  RemoveTestKeys(KeyPath());
+  RemoveTestKeys(keyPath);
 }
 
 }  // namespace quellar::test
