@@ -17,12 +17,8 @@ using namespace std::string_view_literals;
 class StoreCases : public testing::Test {
  protected:
   void TearDown() override { EXPECT_TRUE(api.openHandles.empty()) << "a key handle left open"; }
-
-  StoredValue Stored(const std::string& name) {
-    return ReadStored(api, kHkeyLocalMachine, keyPath, name);
-  }
-  std::int32_t Read(const std::string& rootName, const std::string& letter, std::string& result) {
-    return ReadValue(api, rootName, keyPath, "v", letter, "default", result);
+  std::int32_t Read(const std::string& root, const std::string& letter, std::string& result) {
+    return ReadValue(api, root, keyPath, "v", letter, "default", result);
   }
 
   StoreUnderTest store;
@@ -31,7 +27,8 @@ class StoreCases : public testing::Test {
   const std::string& keyPath = store.keyPath;
 };
 
-TEST_F(StoreCases, FirstRunReadsEveryDefaultAndCreatesNothing) {
+// A letter outside the table creates the key and stores nothing; reads never create it.
+TEST_F(StoreCases, FirstRunReadsTheDefaultsAndCreatesNothing) {
   for (const auto& [name, letter, defaultText] : {std::tuple{"SysFailScreen", "B", "0"},
                                                   {"MouseMove", "B", "0"},
                                                   {"speed", "B", "41"},
@@ -39,109 +36,89 @@ TEST_F(StoreCases, FirstRunReadsEveryDefaultAndCreatesNothing) {
                                                   {"randm", "S", "True"}}) {
     EXPECT_EQ(GetSetting(api, title, name, defaultText, letter), defaultText) << name;
   }
-  std::string result;
-  EXPECT_EQ(Read("HKLM", "S", result), kErrorFileNotFound);
   EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorFileNotFound);
-  // A value missing from a key that exists reads the default too.
-  ASSERT_EQ(SaveSetting(api, title, "other", "1", "B"), kErrorSuccess);
+  EXPECT_EQ(WriteValue(api, "HKLM", keyPath, "v", "X", "1"), kErrorSuccess);
+  EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorSuccess);
   for (const char* letter : {"S", "B", "D"}) {
+    std::string result;
     EXPECT_EQ(Read("HKLM", letter, result), kErrorFileNotFound) << letter;
     EXPECT_EQ(result, "default") << letter;
   }
 }
 
-// Each write replaces the string "text" written before it, unless its text does not convert:
-// then it writes nothing and still answers success (the key was created just before).
-struct Write {
-  const char* letter;
+// A value written with a letter (over the text "text", which a text that does not convert
+// leaves as it was, answering success), or raw; what is stored then, and what a read answers.
+struct Value {
+  const char* letter;  // "" for a raw write of `bytes`
   const char* text;
   std::uint32_t type;
   std::string_view bytes;
-  const char* readBack;
-};
-
-class Writes : public StoreCases, public testing::WithParamInterface<Write> {};
-
-TEST_P(Writes, StoreTheLetterLayoutAndReadBack) {
-  const Write& write = GetParam();
-  ASSERT_EQ(SaveSetting(api, title, "v", "text", "S"), kErrorSuccess);
-  EXPECT_EQ(SaveSetting(api, title, "v", write.text, write.letter), kErrorSuccess);
-  const StoredValue stored = Stored("v");
-  EXPECT_EQ(stored.type, write.type);
-  EXPECT_EQ(stored.bytes, BytesOf(write.bytes));
-  EXPECT_EQ(GetSetting(api, title, "v", "default", write.letter), write.readBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(Letters, Writes,
-                         testing::Values(Write{"S", "False", kRegSz, "False\0"sv, "False"},
-                                         Write{"S", "", kRegSz, "\0"sv, ""},
-                                         Write{"B", "251", kRegBinary, "\xFB"sv, "251"},
-                                         Write{"B", "2.5", kRegBinary, "\x02"sv, "2"},
-                                         Write{"b", "3.5", kRegBinary, "\x04"sv, "4"},
-                                         Write{"D", "-1", kRegDword, "\xFF\xFF\xFF\xFF"sv, "-1"},
-                                         Write{"D", "32767", kRegDword, "\xFF\x7F\0\0"sv, "32767"},
-                                         Write{"d", "-32768", kRegDword, "\0\x80\xFF\xFF"sv,
-                                               "-32768"},
-                                         Write{"B", "261", kRegSz, "text\0"sv, "default"},
-                                         Write{"B", "-1", kRegSz, "text\0"sv, "default"},
-                                         Write{"B", "abc", kRegSz, "text\0"sv, "default"},
-                                         Write{"D", "40000", kRegSz, "text\0"sv, "default"},
-                                         Write{"D", "-32769", kRegSz, "text\0"sv, "default"},
-                                         Write{"D", "0x10", kRegSz, "text\0"sv, "default"}));
-
-// Data the settings store did not write: whatever fits the letter's buffer is read.
-struct ForeignValue {
-  std::uint32_t type;
-  std::string_view bytes;
-  const char* letter;
+  const char* readLetter;
   std::int32_t status;
   std::string_view result;
 };
 
-class ForeignValues : public StoreCases, public testing::WithParamInterface<ForeignValue> {};
+class Values : public StoreCases, public testing::WithParamInterface<Value> {};
 
-TEST_P(ForeignValues, ReadWhateverFitsTheLetterBuffer) {
-  const ForeignValue& value = GetParam();
-  ASSERT_EQ(WriteStored(api, kHkeyLocalMachine, keyPath, "v", value.type, BytesOf(value.bytes)),
-            kErrorSuccess);
+TEST_P(Values, AreStoredInTheLetterLayoutAndReadWhateverFits) {
+  const Value& v = GetParam();
+  if (v.letter[0] == '\0') {
+    ASSERT_EQ(WriteStored(api, kHkeyLocalMachine, keyPath, "v", v.type, BytesOf(v.bytes)), 0);
+  } else {
+    ASSERT_EQ(SaveSetting(api, title, "v", "text", "S"), kErrorSuccess);
+    EXPECT_EQ(SaveSetting(api, title, "v", v.text, v.letter), kErrorSuccess);
+  }
+  const StoredValue stored = ReadStored(api, kHkeyLocalMachine, keyPath, "v");
+  EXPECT_EQ(stored.type, v.type);
+  EXPECT_EQ(stored.bytes, BytesOf(v.bytes));
   std::string result;
-  EXPECT_EQ(Read("HKLM", value.letter, result), value.status);
-  EXPECT_EQ(result, value.result);
+  EXPECT_EQ(Read("HKLM", v.readLetter, result), v.status);
+  EXPECT_EQ(result, v.result);
 }
 
 constexpr std::uint32_t kRegMultiSz = 7;
 
 INSTANTIATE_TEST_SUITE_P(
-    AnyTypeAnySize, ForeignValues,
-    testing::Values(
-        // Larger than the buffer: ERROR_MORE_DATA and the default.
-        ForeignValue{kRegDword, "\x01\0\0\0"sv, "B", kErrorMoreData, "default"},
-        ForeignValue{kRegBinary, "\x01\x02\x03\x04\x05"sv, "D", kErrorMoreData, "default"},
-        // Smaller: taken, the missing high bytes read as 0.
-        ForeignValue{kRegDword, "\x07"sv, "B", kErrorSuccess, "7"},
-        ForeignValue{kRegSz, "\x09"sv, "b", kErrorSuccess, "9"},
-        ForeignValue{kRegBinary, ""sv, "B", kErrorSuccess, "0"},
-        ForeignValue{kRegBinary, "\x01\x02"sv, "D", kErrorSuccess, "513"},
-        ForeignValue{kRegDword, "\0\0\x01\0"sv, "D", kErrorSuccess, "65536"},
-        // Strings: the last byte is dropped as the terminator, whatever it is.
-        ForeignValue{kRegBinary, "ab\0"sv, "S", kErrorSuccess, "ab"},
-        ForeignValue{kRegSz, "abc"sv, "S", kErrorSuccess, "ab"},
-        ForeignValue{kRegMultiSz, "a\0b\0\0"sv, "S", kErrorSuccess, "a\0b\0"sv},
-        // No bytes at all, not even a terminator: the default, and success.
-        ForeignValue{kRegSz, ""sv, "S", kErrorSuccess, "default"},
-        // A letter outside the table reads nothing.
-        ForeignValue{kRegDword, "\x01\0\0\0"sv, "X", kErrorSuccess, "default"}));
+    Letters, Values,
+    testing::Values(Value{"S", "False", kRegSz, "False\0"sv, "S", 0, "False"},
+                    Value{"S", "", kRegSz, "\0"sv, "S", 0, ""},
+                    Value{"B", "251", kRegBinary, "\xFB"sv, "B", 0, "251"},
+                    Value{"B", "2.5", kRegBinary, "\x02"sv, "B", 0, "2"},
+                    Value{"b", "3.5", kRegBinary, "\x04"sv, "b", 0, "4"},
+                    Value{"D", "-1", kRegDword, "\xFF\xFF\xFF\xFF"sv, "D", 0, "-1"},
+                    Value{"D", "32767", kRegDword, "\xFF\x7F\0\0"sv, "D", 0, "32767"},
+                    Value{"d", "-32768", kRegDword, "\0\x80\xFF\xFF"sv, "d", 0, "-32768"},
+                    // Out of range or no number: nothing written.
+                    Value{"B", "261", kRegSz, "text\0"sv, "S", 0, "text"},
+                    Value{"B", "-1", kRegSz, "text\0"sv, "S", 0, "text"},
+                    Value{"B", "abc", kRegSz, "text\0"sv, "S", 0, "text"},
+                    Value{"D", "40000", kRegSz, "text\0"sv, "S", 0, "text"},
+                    Value{"D", "-32769", kRegSz, "text\0"sv, "S", 0, "text"},
+                    Value{"D", "0x10", kRegSz, "text\0"sv, "S", 0, "text"},
+                    // Larger than the letter's buffer: ERROR_MORE_DATA and the default.
+                    Value{"", "", kRegDword, "\x01\0\0\0"sv, "B", kErrorMoreData, "default"},
+                    Value{"", "", kRegBinary, "\x01\x02\x03\x04\x05"sv, "D", kErrorMoreData,
+                          "default"},
+                    // Smaller, of any type: taken, the missing high bytes read as 0.
+                    Value{"", "", kRegDword, "\x07"sv, "B", 0, "7"},
+                    Value{"", "", kRegSz, "\x09"sv, "b", 0, "9"},
+                    Value{"", "", kRegBinary, ""sv, "B", 0, "0"},
+                    Value{"", "", kRegBinary, "\x01\x02"sv, "D", 0, "513"},
+                    Value{"", "", kRegDword, "\0\0\x01\0"sv, "D", 0, "65536"},
+                    // Strings: the last byte is dropped as the terminator, whatever it is; no byte
+                    // at all reads the default.
+                    Value{"", "", kRegBinary, "ab\0"sv, "S", 0, "ab"},
+                    Value{"", "", kRegSz, "abc"sv, "S", 0, "ab"},
+                    Value{"", "", kRegMultiSz, "a\0b\0\0"sv, "S", 0, "a\0b\0"sv},
+                    Value{"", "", kRegSz, ""sv, "S", 0, "default"},
+                    Value{"", "", kRegDword, "\x01\0\0\0"sv, "X", 0, "default"}));
 
-TEST_F(StoreCases, LetterOutsideTheTableCreatesTheKeyOnly) {
-  EXPECT_EQ(WriteValue(api, "HKLM", keyPath, "v", "X", "1"), kErrorSuccess);
-  EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorSuccess);
-  EXPECT_EQ(Stored("v").status, kErrorFileNotFound);
-}
-
-TEST_F(StoreCases, RootNamesIgnoreLetterCase) {
+TEST_F(StoreCases, RootKeyAndValueNamesIgnoreLetterCase) {
   ASSERT_EQ(WriteValue(api, "hklm", keyPath, "v", "S", "machine"), kErrorSuccess);
-  ASSERT_EQ(WriteValue(api, "Hkcu", keyPath, "v", "S", "user"), kErrorSuccess);
-  EXPECT_EQ(Stored("v").bytes, BytesOf("machine\0"sv));
+  ASSERT_EQ(WriteValue(api, "Hkcu", keyPath, "V", "S", "user"), kErrorSuccess);
+  std::string upperPath = keyPath;
+  for (char& c : upperPath) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(ReadStored(api, kHkeyLocalMachine, upperPath, "V").bytes, BytesOf("machine\0"sv));
   std::string result;
   EXPECT_EQ(Read("hkcu", "s", result), kErrorSuccess);
   EXPECT_EQ(result, "user");
@@ -150,32 +127,26 @@ TEST_F(StoreCases, RootNamesIgnoreLetterCase) {
 // A name outside the root table answers 99 and touches nothing; one that matches an ordinary
 // file (not a directory) answers 0 and touches nothing either.
 TEST_F(StoreCases, RootNamesThatNameNoRootTouchNothing) {
-  const auto expectUntouched = [this](const char* rootName, std::int32_t answer) {
-    std::string result;
-    EXPECT_EQ(WriteValue(api, rootName, keyPath, "v", "S", "x"), answer) << rootName;
-    EXPECT_EQ(Read(rootName, "S", result), answer) << rootName;
-    EXPECT_EQ(result, "default") << rootName;
-  };
-  for (const char* rootName : {"HKEY_LOCAL_MACHINE", "HKLM\\", "", "HKEY_*"}) {
-    expectUntouched(rootName, 99);
-  }
   const ScopedTempDir directory;
   std::ofstream(directory.path / "HKEY_LOCAL_MACHINE") << "x";
   fs::create_directory(directory.path / "HKEY_FOLDER");
   const fs::path previous = fs::current_path();
-  fs::current_path(directory.path);
-  for (const char* rootName : {"HKEY_LOCAL_MACHINE", "HKEY_L*", "*"}) expectUntouched(rootName, 0);
-  expectUntouched("HKEY_FOLDER", 99);
+  for (const auto& [root, inDirectory, answer] : {std::tuple{"HKEY_LOCAL_MACHINE", false, 99},
+                                                  {"HKLM\\", false, 99},
+                                                  {"", false, 99},
+                                                  {"HKEY_*", false, 99},
+                                                  {"HKEY_FOLDER", true, 99},
+                                                  {"HKEY_LOCAL_MACHINE", true, 0},
+                                                  {"HKEY_L*", true, 0},
+                                                  {"*", true, 0}}) {
+    fs::current_path(inDirectory ? directory.path : previous);
+    std::string result;
+    EXPECT_EQ(WriteValue(api, root, keyPath, "v", "S", "x"), answer) << root;
+    EXPECT_EQ(Read(root, "S", result), answer) << root;
+    EXPECT_EQ(result, "default") << root;
+  }
   fs::current_path(previous);
   EXPECT_EQ(KeyStatus(api, kHkeyLocalMachine, keyPath), kErrorFileNotFound);
-}
-
-TEST_F(StoreCases, KeysAndValueNamesIgnoreLetterCase) {
-  ASSERT_EQ(SaveSetting(api, title, "speed", "9", "B"), kErrorSuccess);
-  ASSERT_EQ(SaveSetting(api, title, "SPEED", "10", "B"), kErrorSuccess);
-  std::string upperPath = keyPath;
-  for (char& c : upperPath) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  EXPECT_EQ(ReadStored(api, kHkeyLocalMachine, upperPath, "Speed").bytes, Bytes{10});
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ inline Bytes BytesOf(std::string_view text) {
 }
 
 // An empty SQLite database natively, the system registry under Wine; what a test leaves in it
-// is removed at the end. The title is one no other run uses; SaveSetting writes it at keyPath.
+// is removed at the end. The title is one no other run uses; SaveSetting writes at keyPath.
 struct StoreUnderTest {
   StoreUnderTest();
   ~StoreUnderTest();
@@ -41,37 +41,33 @@ struct ScopedTempDir {
       path = fs::temp_directory_path() / ("quellar-test-" + std::to_string(random()));
     } while (!fs::create_directory(path));
   }
-  ~ScopedTempDir() {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
+  ~ScopedTempDir() { fs::remove_all(path, ignored); }
   std::string File(const char* name) const { return (path / name).string(); }
   fs::path path;
+  std::error_code ignored;
 };
 
-// Keeps the handles not yet closed, logs value reads and writes in order, counts failed
-// SetValue calls and times the slowest call; can refuse machine keys to writers, as Windows
+// Keeps the handles not yet closed, logs value reads and writes in order, counts the SetValue
+// calls that failed and times the slowest call; can refuse machine keys to writers, as Windows
 // refuses them to a standard user.
 struct RecordingStore final : RegistryApi {
   explicit RecordingStore(RegistryApi& inner, bool refuse = false)
       : store(inner), refuseMachineWrites(refuse) {}
 
   std::int32_t CreateKey(HKey root, const std::string& subKey, std::uint32_t options,
-                         std::uint32_t access, HKey& result) override {
+                         std::uint32_t access, HKey& key) override {
     if (refuseMachineWrites && root == kHkeyLocalMachine) return kErrorAccessDenied;
-    return Opened(Timed([&] { return store.CreateKey(root, subKey, options, access, result); }),
-                  result);
+    return Opened(Timed([&] { return store.CreateKey(root, subKey, options, access, key); }), key);
   }
   std::int32_t OpenKey(HKey root, const std::string& subKey, std::uint32_t options,
-                       std::uint32_t access, HKey& result) override {
-    return Opened(Timed([&] { return store.OpenKey(root, subKey, options, access, result); }),
-                  result);
+                       std::uint32_t access, HKey& key) override {
+    return Opened(Timed([&] { return store.OpenKey(root, subKey, options, access, key); }), key);
   }
   std::int32_t SetValue(HKey key, const std::string& name, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t size) override {
     log.push_back("write " + name);
     const std::int32_t answer = Timed([&] { return store.SetValue(key, name, type, data, size); });
-    failedWrites += answer != kErrorSuccess ? 1 : 0;
+    failedWrites += answer == kErrorSuccess ? 0 : 1;
     return answer;
   }
   std::int32_t QueryValue(HKey key, const std::string& name, std::uint32_t& type,
@@ -87,18 +83,14 @@ struct RecordingStore final : RegistryApi {
     return store.FindOrdinaryFile(pattern);
   }
 
-  template <typename Call>
-  std::int32_t Timed(Call call) {
+  std::int32_t Timed(const auto& call) {
     const auto start = std::chrono::steady_clock::now();
     const std::int32_t answer = call();
-    slowestMs =
-        std::max(slowestMs,
-                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                     .count());
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    slowestMs = std::max(slowestMs, took.count());
     return answer;
   }
-  // `key` is read after the call has set it.
-  std::int32_t Opened(std::int32_t answer, const HKey& key) {
+  std::int32_t Opened(std::int32_t answer, const HKey& key) {  // read once the call has set it
     if (answer == kErrorSuccess) openHandles.insert(key);
     return answer;
   }
@@ -130,20 +122,20 @@ inline StoredValue ReadStored(RegistryApi& api, HKey root, const std::string& pa
   return stored;
 }
 
+// The system registry counts a NUL that directly follows string data as its terminator (it
+// looks one byte past the size); a byte that is no NUL keeps the data exactly as given.
 inline std::int32_t WriteStored(RegistryApi& api, HKey root, const std::string& path,
                                 const std::string& name, std::uint32_t type, Bytes bytes) {
   HKey key = 0;
   const std::int32_t created = api.CreateKey(root, path, 0, kKeySetValue, key);
   if (created != kErrorSuccess) return created;
-  // The system registry counts a NUL that directly follows string data as its terminator (it
-  // looks one byte past the size); a byte that is no NUL keeps the data exactly as given.
   const auto size = static_cast<std::uint32_t>(bytes.size());
   bytes.push_back(0xFF);
   const std::int32_t set = api.SetValue(key, name, type, bytes.data(), size);
   return api.CloseKey(key) == kErrorSuccess ? set : kErrorInvalidHandle;
 }
 
-// The answer of opening the key for reading: 0 when it exists, 2 when it does not.
+// 0 when the key exists, 2 when it does not.
 inline std::int32_t KeyStatus(RegistryApi& api, HKey root, const std::string& path) {
   HKey key = 0;
   const std::int32_t status = api.OpenKey(root, path, 0, kKeyQueryValue, key);

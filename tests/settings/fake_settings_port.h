@@ -1,6 +1,6 @@
 #pragma once
-// A settings dialog without a toolkit: it keeps the boxes' states, flags and texts, and logs the
-// closing calls in order.
+// A settings dialog without a toolkit: it keeps the boxes' states and flags (clear and enabled
+// before the dialog loads) and its texts, and logs the closing calls in order.
 
 #include <map>
 #include <string>
@@ -11,8 +11,7 @@
 
 namespace quellar::test {
 
-class FakeSettingsPort final : public SettingsPort {
- public:
+struct FakeSettingsPort final : SettingsPort {
   std::int16_t CheckState(CheckBox box) override { return states[box]; }
   void SetCheckState(CheckBox box, std::int16_t state) override { states[box] = state; }
   void SetEnabled(CheckBox box, bool isEnabled) override { enabled[box] = isEnabled; }
@@ -24,11 +23,9 @@ class FakeSettingsPort final : public SettingsPort {
     throw ProcessEnd{0};
   }
 
-  // A box is clear and enabled before the dialog loads.
   std::map<CheckBox, std::int16_t> states{{CheckBox::ChMouse, 0}, {CheckBox::ChFail, 0}};
   std::map<CheckBox, bool> enabled{{CheckBox::ChMouse, true}, {CheckBox::ChFail, true}};
-  std::string caption;
-  std::string versionText;
+  std::string caption, versionText;
   std::vector<std::string> calls;
 };
 

@@ -1,5 +1,5 @@
 // frmSettings over a dialog without a toolkit and a private SQLite store: what each stored pair
-// shows, and what each way of closing stores, in which order.
+// shows, and what closing stores after some clicks, in which order, whichever way it closes.
 
 #include "windows/frm_settings.h"
 
@@ -17,23 +17,24 @@
 namespace quellar {
 namespace {
 
-using Value = std::optional<int>;
+using Strings = std::vector<std::string>;
+const CheckBox kMouse = CheckBox::ChMouse;
+const CheckBox kFail = CheckBox::ChFail;
 
-class FrmSettingsTest : public testing::Test {
+struct DialogCase {
+  const char* name;
+  std::optional<int> mouseMove, sysFailScreen;  // stored before
+  std::int16_t chMouse, chFail;                 // shown after loading
+  bool chFailEnabled;
+  std::vector<CheckBox> clicks;
+  const char* storedMouseMove;
+  const char* storedSysFailScreen;
+};
+
+class Dialog : public testing::TestWithParam<std::tuple<DialogCase, bool>> {
  protected:
-  std::string StoredText(const char* name) {
+  std::string Stored(const char* name) {
     return modRegistry::GetSetting(store_, engine::kAppTitle, name, "none", "B");
-  }
-  // The key exists, so that every read reaches its value.
-  void Load(Value mouseMove, Value sysFailScreen) {
-    modRegistry::SaveSetting(store_, engine::kAppTitle, "speed", "41", "B");
-    for (const auto& [name, value] :
-         {std::pair{"MouseMove", mouseMove}, {"SysFailScreen", sysFailScreen}}) {
-      if (value)
-        modRegistry::SaveSetting(store_, engine::kAppTitle, name, std::to_string(*value), "B");
-    }
-    recording_.log.clear();
-    form_.Form_Load();
   }
 
   registry::SqliteStore store_{":memory:"};
@@ -42,87 +43,58 @@ class FrmSettingsTest : public testing::Test {
   FrmSettings form_{port_, recording_, ProgramVersion{2, 0, 0}};
 };
 
-struct LoadCase {
-  const char* name;
-  Value mouseMove, sysFailScreen;
-  std::int16_t chMouse, chFail;
-  bool chFailEnabled;
-};
-
-class LoadTest : public FrmSettingsTest, public testing::WithParamInterface<LoadCase> {};
-
-// SysFailScreen is read first: a stored MouseMove then forces ChFail on whatever it held.
-TEST_P(LoadTest, ShowsTheStoredPair) {
-  const LoadCase& c = GetParam();
-  Load(c.mouseMove, c.sysFailScreen);
-  EXPECT_EQ(recording_.log, (std::vector<std::string>{"read SysFailScreen", "read MouseMove"}));
-  EXPECT_EQ(port_.states[CheckBox::ChMouse], c.chMouse);
-  EXPECT_EQ(port_.states[CheckBox::ChFail], c.chFail);
-  EXPECT_EQ(port_.enabled[CheckBox::ChFail], c.chFailEnabled);
+// SysFailScreen is read first, so that a stored MouseMove forces ChFail on whatever it held.
+// Only the Close button ends the process, after the dialog has gone.
+TEST_P(Dialog, ShowsTheStoredPairAndStoresWhatItShows) {
+  const auto& [c, closeButton] = GetParam();
+  modRegistry::SaveSetting(store_, engine::kAppTitle, "speed", "41", "B");  // the key exists
+  for (const auto& [name, value] :
+       {std::pair{"MouseMove", c.mouseMove}, {"SysFailScreen", c.sysFailScreen}}) {
+    if (value)
+      modRegistry::SaveSetting(store_, engine::kAppTitle, name, std::to_string(*value), "B");
+  }
+  form_.Form_Load();
+  EXPECT_EQ(recording_.log, (Strings{"read SysFailScreen", "read MouseMove"}));
+  EXPECT_EQ(port_.states[kMouse], c.chMouse);
+  EXPECT_EQ(port_.states[kFail], c.chFail);
+  EXPECT_EQ(port_.enabled[kFail], c.chFailEnabled);
   EXPECT_EQ(port_.caption, "Quellar\xE2\x84\xA2 Screensaver by Tovenlab");
   EXPECT_EQ(port_.versionText, "v2.0.0");
-}
 
-INSTANTIATE_TEST_SUITE_P(StoredValues, LoadTest,
-                         testing::Values(LoadCase{"NothingStored", {}, {}, 0, 0, true},
-                                         LoadCase{"MouseMoveForcesSkip", 1, 0, 1, 1, false},
-                                         LoadCase{"SkipAlone", 0, 1, 0, 1, true},
-                                         LoadCase{"MouseMoveOnly", 1, {}, 1, 1, false},
-                                         LoadCase{"TwoIsIndeterminate", 0, 2, 0, 2, true},
-                                         LoadCase{"IndeterminateMouseMoveForcesNothing", 2, 0, 2, 0,
-                                                  true},
-                                         LoadCase{"SevenIsChecked", 7, 0, 1, 1, false},
-                                         LoadCase{"LargestByteIsChecked", 0, 255, 0, 1, true}),
-                         [](const auto& param) { return std::string(param.param.name); });
-
-struct CloseCase {
-  const char* name;
-  Value mouseMove, sysFailScreen;
-  std::vector<CheckBox> clicks;
-  const char* storedMouseMove;
-  const char* storedSysFailScreen;
-};
-
-class CloseTest : public FrmSettingsTest,
-                  public testing::WithParamInterface<std::tuple<CloseCase, bool>> {};
-
-// The Close button and the window's own close store alike; only the button ends the process,
-// after the dialog has gone.
-TEST_P(CloseTest, StoresWhatTheBoxesShow) {
-  const auto& [c, button] = GetParam();
-  Load(c.mouseMove, c.sysFailScreen);
   for (const CheckBox box : c.clicks) form_.CheckBoxClicked(box);
-  EXPECT_EQ(port_.enabled[CheckBox::ChFail], port_.states[CheckBox::ChMouse] != kChecked);
+  EXPECT_EQ(port_.enabled[kFail], port_.states[kMouse] != kChecked);
   recording_.log.clear();
-  if (button) {
+  if (closeButton) {
     EXPECT_THROW(form_.cmdClose_Click(), ProcessEnd);
   } else {
     form_.Unload();
   }
-  EXPECT_EQ(recording_.log, (std::vector<std::string>{"write MouseMove", "write SysFailScreen"}));
-  const std::vector<std::string> closing{"CloseDialog", "EndProcess"};
-  EXPECT_EQ(port_.calls, std::vector<std::string>(closing.begin(), closing.end() - !button));
-  EXPECT_EQ(StoredText("MouseMove"), c.storedMouseMove);
-  EXPECT_EQ(StoredText("SysFailScreen"), c.storedSysFailScreen);
+  EXPECT_EQ(recording_.log, (Strings{"write MouseMove", "write SysFailScreen"}));
+  const Strings closing{"CloseDialog", "EndProcess"};
+  EXPECT_EQ(port_.calls, Strings(closing.begin(), closing.begin() + (closeButton ? 2 : 1)));
+  EXPECT_EQ(Stored("MouseMove"), c.storedMouseMove);
+  EXPECT_EQ(Stored("SysFailScreen"), c.storedSysFailScreen);
 }
 
-const CheckBox kMouse = CheckBox::ChMouse;
-const CheckBox kFail = CheckBox::ChFail;
-
 INSTANTIATE_TEST_SUITE_P(
-    Closing, CloseTest,
+    Pairs, Dialog,
     testing::Combine(
         testing::Values(
-            CloseCase{"NothingStored", {}, {}, {}, "0", "0"},
-            CloseCase{"ForcedSkipIsStored", 1, 0, {}, "1", "1"},
-            CloseCase{"CheckedAndClearedMouseKeepsSkip", 0, 0, {kMouse, kMouse}, "0", "1"},
-            CloseCase{"ClearedMouseFreesSkip", 1, 0, {kMouse, kFail}, "0", "0"},
-            CloseCase{"SkipOnly", 0, 0, {kFail}, "0", "1"},
-            CloseCase{"UntouchedIndeterminateStaysOn", 2, 2, {}, "1", "1"},
-            CloseCase{"ClickedIndeterminateClears", 0, 2, {kFail}, "0", "0"},
-            CloseCase{"TwiceClickedIndeterminateChecks", 0, 2, {kFail, kFail}, "0", "1"},
-            CloseCase{"IndeterminateMouseClickedClears", 2, 0, {kMouse}, "0", "0"},
-            CloseCase{"SevenIsStoredAsOne", 7, 7, {}, "1", "1"}),
+            DialogCase{"NothingStored", {}, {}, 0, 0, true, {}, "0", "0"},
+            DialogCase{"MouseMoveForcesSkip", 1, 0, 1, 1, false, {}, "1", "1"},
+            DialogCase{"SkipAlone", 0, 1, 0, 1, true, {}, "0", "1"},
+            DialogCase{"SkipOnlyClicked", 0, 0, 0, 0, true, {kFail}, "0", "1"},
+            DialogCase{"ClearedMouseFreesSkip", 1, {}, 1, 1, false, {kMouse, kFail}, "0", "0"},
+            DialogCase{
+                "CheckedAndClearedMouseKeepsSkip", 0, 0, 0, 0, true, {kMouse, kMouse}, "0", "1"},
+            DialogCase{"TwoIsIndeterminate", 0, 2, 0, 2, true, {}, "0", "1"},
+            DialogCase{"ClickedIndeterminateClears", 0, 2, 0, 2, true, {kFail}, "0", "0"},
+            DialogCase{
+                "TwiceClickedIndeterminateChecks", 0, 2, 0, 2, true, {kFail, kFail}, "0", "1"},
+            DialogCase{"IndeterminateMouseForcesNothing", 2, 0, 2, 0, true, {}, "1", "0"},
+            DialogCase{"IndeterminateMouseClickedClears", 2, 0, 2, 0, true, {kMouse}, "0", "0"},
+            DialogCase{"SevenIsChecked", 7, 7, 1, 1, false, {}, "1", "1"},
+            DialogCase{"LargestByteIsChecked", 0, 255, 0, 1, true, {}, "0", "1"}),
         testing::Bool()),
     [](const auto& param) {
       return std::string(std::get<0>(param.param).name) +

@@ -2,9 +2,6 @@
 // write, another process's lock, and where its file lives.
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -13,25 +10,12 @@
 #include "registry/mod_registry.h"
 #include "registry/sqlite/default_store.h"
 #include "registry/sqlite/store_file.h"
-#include "tests/registry/store_support.h"
+#include "tests/store/store_test_support.h"
 
 namespace quellar::test {
 namespace {
 
 using namespace modRegistry;
-constexpr const char* kTitle = "QuellarTest";
-
-std::string Sql(const std::string& file, const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open(file.c_str(), &db);
-  std::string out;
-  const auto append = [](void* text, int, char** values, char**) {
-    return static_cast<std::string*>(text)->append(values[0] ? values[0] : ""), 0;
-  };
-  sqlite3_exec(db, sql.c_str(), append, &out, nullptr);
-  sqlite3_close(db);
-  return out;
-}
 
 std::map<fs::path, std::string> Snapshot(const fs::path& directory) {
   std::map<fs::path, std::string> files;
@@ -42,35 +26,24 @@ std::map<fs::path, std::string> Snapshot(const fs::path& directory) {
   return files;
 }
 
-struct Opened {
-  std::vector<std::string> reports;  // before the store, which may report as it opens
-  std::unique_ptr<SqliteStore> store;
-  explicit Opened(const std::string& file, StoreClock* clock = nullptr)
-      : store(std::make_unique<SqliteStore>(
-            file, SqliteStoreOptions{[this](const std::string& line) { reports.push_back(line); },
-                                     clock})) {}
-};
-
 void MakeStore(const std::string& file) {
   EXPECT_EQ(SaveSetting(*Opened(file).store, kTitle, "speed", "31", "B"), kErrorSuccess);
 }
 
-// Runs `check` where file modes bind (the tests may run as the superuser); what it returned.
-std::string Unprivileged(const std::function<std::string()>& check) {
-  int out[2];
-  if (pipe(out) != 0) return "no pipe";
-  const pid_t child = fork();
-  if (child == 0) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
-    const std::string text = check();
-    _exit(write(out[1], text.data(), text.size()) < 0 ? 1 : 0);
-  }
-  close(out[1]);
-  std::string text(4096, '\0');
-  text.resize(static_cast<std::size_t>(std::max(read(out[0], text.data(), text.size()), 0L)));
-  close(out[0]);
-  waitpid(child, nullptr, 0);
-  return text;
+void MakeEmpty(const std::string& file) {
+  std::ofstream{file};
+}
+
+// The two tables as earlier builds made them, without the mark, holding `speed` 31.
+void MakeEarlierBuild(const std::string& file) {
+  Sql(file,
+      std::string(kStoreSchema) +
+          "INSERT INTO registry_keys VALUES('HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovenlab\\" + kTitle +
+          "'); INSERT INTO registry_values SELECT path, 'speed', 3, x'1F' FROM registry_keys");
+}
+
+std::function<void(const std::string&)> MakeWith(const char* sql) {
+  return [sql](const std::string& file) { Sql(file, sql); };
 }
 
 struct FileCase {
@@ -96,7 +69,9 @@ TEST_P(Files, NeverStopTheRunAndAreWrittenOnlyWhenOurs) {
   if (fs::is_regular_file(file)) fs::permissions(file, fs::perms(c.readOnly ? 0444 : 0666));
   if (fs::exists(settings)) fs::permissions(settings, fs::perms(c.readOnly ? 0555 : 0777));
   const auto before = Snapshot(directory.path);
-  const std::string seen = Unprivileged([&] {
+  // Where file modes bind: the tests may run as the superuser.
+  const std::string seen = Wait(Spawn([&](int parent) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return;
     Opened opened("file:" + file + c.query);
     const std::string speed = GetSetting(*opened.store, kTitle, "speed", "41", "B");
     const std::int32_t answer = SaveSetting(*opened.store, kTitle, "chain", "30", "B");
@@ -104,8 +79,8 @@ TEST_P(Files, NeverStopTheRunAndAreWrittenOnlyWhenOurs) {
     std::string report;
     for (const std::string& line : opened.reports)
       report += line.substr(line.find("\" ") + 2) + "|";
-    return speed + " " + std::to_string(answer) + " " + report;
-  });
+    Tell(parent, speed + " " + std::to_string(answer) + " " + report);
+  }));
   if (fs::exists(settings)) fs::permissions(settings, fs::perms(0777));
   EXPECT_TRUE(seen.starts_with(c.seen)) << seen;
   // One line tells of a file that is not used or not written; nothing of one that works.
@@ -119,49 +94,36 @@ TEST_P(Files, NeverStopTheRunAndAreWrittenOnlyWhenOurs) {
   EXPECT_EQ(GetSetting(*Opened(file).store, kTitle, "chain", "28", "B"), "30");
 }
 
-const auto kNothing = [](const std::string&) {};
+void Nothing(const std::string&) {}
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, Files,
     testing::Values(
-        FileCase{"Missing", kNothing, "", false, "41 0 ", "wal"},
-        FileCase{"Empty", [](auto& f) { std::ofstream{f}; }  // namespace
-                 ,
-                 "", false, "41 0 ", "wal"}  // namespace quellar::test
-        ,
-        FileCase{"EarlierBuild",
-                 [](auto& f) {
-                   const std::string key = "'HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovenlab\\QuellarTest'";
-                   Sql(f, kStoreSchema + ("INSERT INTO registry_keys VALUES(" + key) +
-                              "); INSERT INTO registry_values VALUES(" + key + ",'speed',3,x'1F')");
-                 },
-                 "", false, "31 0 ", "wal"},
+        FileCase{"Missing", Nothing, "", false, "41 0 ", "wal"},
+        FileCase{"Empty", MakeEmpty, "", false, "41 0 ", "wal"},
+        FileCase{"EarlierBuild", MakeEarlierBuild, "", false, "31 0 ", "wal"},
         // A file system without shared memory: a rollback journal instead of the log.
-        FileCase{"NoSharedMemory", kNothing, "?vfs=unix-dotfile", false, "41 0 ", "delete"},
+        FileCase{"NoSharedMemory", Nothing, "?vfs=unix-dotfile", false, "41 0 ", "delete"},
         FileCase{"ReadOnly", MakeStore, "", true,
                  "31 5 is read-only: changed settings are not saved|", ""},
-        FileCase{"ReadOnlyEmpty", [](auto& f) { std::ofstream{f}; }, "", true, "41 5 is read-only",
-                 ""},
+        FileCase{"ReadOnlyEmpty", MakeEmpty, "", true, "41 5 is read-only", ""},
         FileCase{"Directory", [](auto& f) { fs::create_directory(f); }, "", false,
                  "41 1016 cannot be opened", ""},
         FileCase{"MissingDirectory", [](auto& f) { fs::remove(fs::path(f).parent_path()); }, "",
                  false, "41 1016 cannot be opened: No such file", ""},
-        FileCase{"Text", [](auto& f) { std::ofstream(f) << "notes\n"; }, "", false,
-                 "41 1016 is not an SQLite database; the default settings are used", ""},
+        FileCase{"Text", [](auto& f) { std::ofstream(f) << "notes"; }, "", false,
+                 "41 1016 is not an SQLite database; the default", ""},
         FileCase{"Truncated", [](auto& f) { MakeStore(f), fs::resize_file(f, 5000); }, "", false,
                  "41 1016 cannot be read", ""},
-        FileCase{"OtherTables", [](auto& f) { Sql(f, "CREATE TABLE notes(text)"); }, "", false,
-                 "41 1016 is not a settings store", ""},
-        FileCase{
-            "KeylessValues",
-            [](auto& f) { Sql(f, "CREATE TABLE registry_values(key_path, name, type, data)"); }, "",
-            false, "41 1016 is not a settings store", ""},
-        FileCase{"OtherProgramsMark",
-                 [](auto& f) { Sql(f, "PRAGMA application_id = 7; CREATE TABLE t(x)"); }, "", false,
-                 "41 1016 is not a settings store", ""},
-        FileCase{"OtherProgramsLog",
-                 [](auto& f) { Sql(f, "PRAGMA journal_mode = WAL; CREATE TABLE t(x)"); }, "", false,
-                 "41 1016 is not a settings store", ""}),
+        FileCase{"OtherTables", MakeWith("CREATE TABLE notes(text)"), "", false, "41 1016 is not a",
+                 ""},
+        FileCase{"KeylessValues",
+                 MakeWith("CREATE TABLE registry_values(key_path, name, type, data)"), "", false,
+                 "41 1016 is not a", ""},
+        FileCase{"OtherProgramsMark", MakeWith("PRAGMA application_id = 7; CREATE TABLE t(x)"), "",
+                 false, "41 1016 is not a", ""},
+        FileCase{"OtherProgramsLog", MakeWith("PRAGMA journal_mode = WAL; CREATE TABLE t(x)"), "",
+                 false, "41 1016 is not a", ""}),
     [](const auto& param) { return std::string(param.param.name); });
 
 struct VirtualClock final : StoreClock {
