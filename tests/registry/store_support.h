@@ -36,10 +36,9 @@ struct StoreUnderTest {
 
 struct ScopedTempDir {
   ScopedTempDir() {
-    std::random_device random;
-    do {
+    for (std::random_device random; path.empty() || !fs::create_directory(path);) {
       path = fs::temp_directory_path() / ("quellar-test-" + std::to_string(random()));
-    } while (!fs::create_directory(path));
+    }
   }
   ~ScopedTempDir() { fs::remove_all(path, ignored); }
   std::string File(const char* name) const { return (path / name).string(); }
@@ -47,9 +46,8 @@ struct ScopedTempDir {
   std::error_code ignored;
 };
 
-// Keeps the handles not yet closed, logs value reads and writes in order, counts the SetValue
-// calls that failed and times the slowest call; can refuse machine keys to writers, as Windows
-// refuses them to a standard user.
+// Keeps the handles not yet closed, counts the SetValue calls that failed and times the slowest
+// call; can refuse machine keys to writers, as Windows refuses them to a standard user.
 struct RecordingStore final : RegistryApi {
   explicit RecordingStore(RegistryApi& inner, bool refuse = false)
       : store(inner), refuseMachineWrites(refuse) {}
@@ -57,22 +55,20 @@ struct RecordingStore final : RegistryApi {
   std::int32_t CreateKey(HKey root, const std::string& subKey, std::uint32_t options,
                          std::uint32_t access, HKey& key) override {
     if (refuseMachineWrites && root == kHkeyLocalMachine) return kErrorAccessDenied;
-    return Opened(Timed([&] { return store.CreateKey(root, subKey, options, access, key); }), key);
+    return Opened(key, [&] { return store.CreateKey(root, subKey, options, access, key); });
   }
   std::int32_t OpenKey(HKey root, const std::string& subKey, std::uint32_t options,
                        std::uint32_t access, HKey& key) override {
-    return Opened(Timed([&] { return store.OpenKey(root, subKey, options, access, key); }), key);
+    return Opened(key, [&] { return store.OpenKey(root, subKey, options, access, key); });
   }
   std::int32_t SetValue(HKey key, const std::string& name, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t size) override {
-    log.push_back("write " + name);
     const std::int32_t answer = Timed([&] { return store.SetValue(key, name, type, data, size); });
     failedWrites += answer == kErrorSuccess ? 0 : 1;
     return answer;
   }
   std::int32_t QueryValue(HKey key, const std::string& name, std::uint32_t& type,
                           std::uint8_t* data, std::uint32_t& size) override {
-    log.push_back("read " + name);
     return Timed([&] { return store.QueryValue(key, name, type, data, size); });
   }
   std::int32_t CloseKey(HKey key) override {
@@ -90,7 +86,8 @@ struct RecordingStore final : RegistryApi {
     slowestMs = std::max(slowestMs, took.count());
     return answer;
   }
-  std::int32_t Opened(std::int32_t answer, const HKey& key) {  // read once the call has set it
+  std::int32_t Opened(const HKey& key, const auto& call) {
+    const std::int32_t answer = Timed(call);
     if (answer == kErrorSuccess) openHandles.insert(key);
     return answer;
   }
@@ -98,7 +95,6 @@ struct RecordingStore final : RegistryApi {
   RegistryApi& store;
   bool refuseMachineWrites;
   std::set<HKey> openHandles;
-  std::vector<std::string> log;
   int failedWrites = 0;
   double slowestMs = 0;
 };
