@@ -37,6 +37,9 @@ Connection Open(const std::string& file, int flags) {
 // The system's word for a failed open or read ("Is a directory"), else SQLite's.
 std::string Reason(sqlite3* db) {
   if (db == nullptr) return "out of memory";
+  // Its journal would have to be rolled back: not by us.
+  if (sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK)
+    return "a write to it is unfinished";
   const int error = sqlite3_system_errno(db);
   return error != 0 ? std::strerror(error) : sqlite3_errmsg(db);
 }
