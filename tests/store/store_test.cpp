@@ -294,8 +294,8 @@ int FromEnvironment(const char* name, int fallback) {
 }
 
 // A child writes settings, telling each acknowledged write before it starts the next, and is
-// killed at a random moment; then the file passes the integrity check and every acknowledged
-// write reads back. Again with a new child until enough writes were acknowledged.
+// killed at a random moment of its writing; then the file passes the integrity check and every
+// acknowledged write reads back. Again with a new child until enough writes were acknowledged.
 TEST(Processes, KilledWritersLeaveAnIntactStoreAndLoseNoAcknowledgedWrite) {
   const int writes = FromEnvironment("QUELLAR_STORE_WRITES", 100);
   const ScopedTempDir directory;
@@ -307,12 +307,16 @@ TEST(Processes, KilledWritersLeaveAnIntactStoreAndLoseNoAcknowledgedWrite) {
     ASSERT_LT(children, 10 * writes) << "writes do not get through";
     const Child child = Spawn([&](int parent) {
       SqliteStore store(file);
+      Tell(parent, "-");  // open: the random moment is counted from here
       for (int i = acknowledged; i < acknowledged + writes; ++i) {
         const std::string n = std::to_string(i);
         if (modRegistry::SaveSetting(store, kTitle, "v" + n, n, "S") == 0) Tell(parent, n + " ");
       }
     });
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+    char open = 0;
+    if (read(child.said, &open, 1) == 1) {
+      std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+    }
     kills += kill(child.pid, SIGKILL) == 0 ? 1 : 0;
     std::istringstream said(Wait(child));
     const std::vector<int> written{std::istream_iterator<int>(said), {}};
