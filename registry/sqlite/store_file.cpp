@@ -25,21 +25,20 @@ struct SchemaEntry {
 };
 using Schema = std::vector<SchemaEntry>;
 
+// A connection that failed to open is returned too: it carries the reason.
 Connection Open(const std::string& file, int flags) {
   sqlite3* db = nullptr;
-  const int opened = sqlite3_open_v2(file.c_str(), &db, flags | SQLITE_OPEN_URI, nullptr);
-  Connection connection(db);
-  // A connection that failed to open still carries the reason.
-  if (opened != SQLITE_OK && db == nullptr) return nullptr;
-  return connection;
+  sqlite3_open_v2(file.c_str(), &db, flags | SQLITE_OPEN_URI, nullptr);
+  return Connection(db);
 }
 
 // The system's word for a failed open or read ("Is a directory"), else SQLite's.
 std::string Reason(sqlite3* db) {
   if (db == nullptr) return "out of memory";
   // Its journal would have to be rolled back: not by us.
-  if (sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK)
+  if (sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK) {
     return "a write to it is unfinished";
+  }
   const int error = sqlite3_system_errno(db);
   return error != 0 ? std::strerror(error) : sqlite3_errmsg(db);
 }
@@ -211,8 +210,9 @@ OpenedStore OpenWritable(Connection db) {
 OpenedStore OpenStoreFile(const std::string& file, WaitBudget& budget) {
   Connection db = Open(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
   if (db == nullptr) return Unusable("cannot be opened: out of memory");
-  if (sqlite3_errcode(db.get()) != SQLITE_OK)
+  if (sqlite3_errcode(db.get()) != SQLITE_OK) {
     return Unusable("cannot be opened: " + Reason(db.get()));
+  }
   budget.Govern(db.get());
   Judgement judgement = JudgeHeader(db.get());
   if (judgement.verdict == Verdict::kUnmarked) judgement = JudgeUnmarked(file, budget);
