@@ -174,10 +174,12 @@ void SqliteStore::FinishPendingWrites() {
   if (pending_.empty()) return;
   const BudgetedCall call(budget_);
   budget_.Allow(kFinishAllowanceMs);
-  if (WritePending() == SQLITE_OK) return;
+  const int result = WritePending();
+  if (result == SQLITE_OK) return;
   const auto values = std::count_if(pending_.begin(), pending_.end(),
                                     [](const PendingWrite& write) { return write.name; });
-  Report("could not be written (" + std::string(sqlite3_errmsg(db_.get())) +
+  // From the answer itself: the rollback after a failed commit leaves no message of its own.
+  Report("could not be written (" + std::string(sqlite3_errstr(result)) +
          "): " + std::to_string(values) + " changed setting(s) not saved");
   pending_.clear();
 }
