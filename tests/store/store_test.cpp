@@ -304,7 +304,7 @@ TEST(Processes, KilledWritersLeaveAnIntactStoreAndLoseNoAcknowledgedWrite) {
   int acknowledged = 0;
   int kills = 0;
   for (int children = 0; acknowledged < writes; ++children) {
-    ASSERT_LT(children, 10 * writes) << "writes do not get through";
+    ASSERT_LT(children, 20 * writes) << "writes do not get through";
     const Child child = Spawn([&](int parent) {
       SqliteStore store(file);
       Tell(parent, "-");  // open: the random moment is counted from here
