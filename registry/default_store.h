@@ -1,6 +1,6 @@
 #pragma once
-// The settings store of the platform the program was built for: the system registry on Windows,
-// an SQLite file elsewhere.
+// The settings store of the Windows builds: the system registry. (The SQLite store of the other
+// platforms has its own, registry/sqlite/default_store.h, with the one line it reports.)
 
 #include <memory>
 
@@ -8,7 +8,6 @@
 
 namespace quellar::registry {
 
-// Throws std::runtime_error, naming the file and the reason, when the store cannot be opened.
 std::unique_ptr<RegistryApi> OpenDefaultRegistry();
 
 }  // namespace quellar::registry

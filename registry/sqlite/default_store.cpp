@@ -1,20 +1,17 @@
-// Where the settings live on this platform: $QUELLAR_REGISTRY when set, else
-// quellar/registry.sqlite3 in the XDG configuration directory.
-
-#include "registry/default_store.h"
+#include "registry/sqlite/default_store.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <system_error>
-
-#include "registry/sqlite/sqlite_store.h"
 
 namespace quellar::registry {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kDefaultName = "$XDG_CONFIG_HOME/quellar/registry.sqlite3";
 
 // An unset and an empty variable mean the same, as the XDG rules have it.
 std::string Environment(const char* name) {
@@ -22,38 +19,36 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-fs::path ConfigDirectory() {
+std::optional<fs::path> ConfigDirectory() {
   // The XDG rules ignore a relative XDG_CONFIG_HOME.
   const fs::path xdgConfigHome = Environment("XDG_CONFIG_HOME");
   if (xdgConfigHome.is_absolute()) return xdgConfigHome;
   const std::string home = Environment("HOME");
-  if (home.empty()) {
-    throw std::runtime_error(
-        "cannot place the settings store: neither QUELLAR_REGISTRY, XDG_CONFIG_HOME nor HOME is "
-        "set");
-  }
+  if (home.empty()) return std::nullopt;
   return fs::path(home) / ".config";
-}
-
-void CreateDirectories(const fs::path& directory) {
-  std::error_code error;
-  fs::create_directories(directory, error);
-  if (error) {
-    throw std::runtime_error("cannot create the directory of the settings store \"" +
-                             directory.string() + "\": " + error.message());
-  }
 }
 
 }  // namespace
 
-// A file named in QUELLAR_REGISTRY (a path, ":memory:" or an SQLite URI) is taken as it stands;
-// the directory of the default file is ours to create.
-std::unique_ptr<RegistryApi> OpenDefaultRegistry() {
+std::unique_ptr<SqliteStore> OpenDefaultStore(SqliteStore::Options options) {
   const std::string chosen = Environment("QUELLAR_REGISTRY");
-  if (!chosen.empty()) return std::make_unique<SqliteStore>(chosen);
-  const fs::path directory = ConfigDirectory() / "quellar";
-  CreateDirectories(directory);
-  return std::make_unique<SqliteStore>((directory / "registry.sqlite3").string());
+  if (!chosen.empty()) return std::make_unique<SqliteStore>(chosen, std::move(options));
+  const std::optional<fs::path> config = ConfigDirectory();
+  if (!config) {
+    return SqliteStore::WithoutFile(
+        kDefaultName, "cannot be placed: neither QUELLAR_REGISTRY, XDG_CONFIG_HOME nor HOME is set",
+        std::move(options));
+  }
+  const fs::path directory = *config / "quellar";
+  const std::string file = (directory / "registry.sqlite3").string();
+  std::error_code error;
+  fs::create_directories(directory, error);
+  if (error) {
+    return SqliteStore::WithoutFile(
+        file, "cannot be made: its directory cannot be made (" + error.message() + ")",
+        std::move(options));
+  }
+  return std::make_unique<SqliteStore>(file, std::move(options));
 }
 
 }  // namespace quellar::registry

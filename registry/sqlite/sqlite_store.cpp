@@ -1,33 +1,22 @@
 #include "registry/sqlite/sqlite_store.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
+#include <utility>
 
 #include "registry/root_keys.h"
 #include "registry/sqlite/key_path.h"
+#include "registry/sqlite/sql.h"
+#include "registry/sqlite/store_file.h"
 
 namespace quellar::registry {
 namespace {
 
-// Long enough for another process's write (a handful of rows) to finish.
-constexpr int kBusyTimeoutMs = 5000;
-// The registry's answer when its storage fails (ERROR_REGISTRY_IO_FAILED).
-constexpr std::int32_t kErrorRegistryIoFailed = 1016;
 constexpr std::int32_t kErrorInvalidParameter = 87;
 constexpr std::uint32_t kAllAccess = 0xF003F;
-
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS registry_keys("
-    "  path TEXT NOT NULL COLLATE NOCASE PRIMARY KEY) WITHOUT ROWID;"
-    "CREATE TABLE IF NOT EXISTS registry_values("
-    "  key_path TEXT NOT NULL COLLATE NOCASE,"
-    "  name TEXT NOT NULL COLLATE NOCASE,"
-    "  type INTEGER NOT NULL,"
-    "  data BLOB NOT NULL,"
-    "  PRIMARY KEY (key_path, name)) WITHOUT ROWID;";
+// How long the writes that missed the lock are retried once the windows are gone.
+constexpr std::int64_t kFinishAllowanceMs = 5000;
+constexpr const char* kNotUsed = "; the default settings are used and nothing is saved";
 
 // A file the store may not write answers as a registry key the user may not write.
 std::int32_t StatusOf(int result) {
@@ -36,6 +25,9 @@ std::int32_t StatusOf(int result) {
     case SQLITE_ROW:
     case SQLITE_DONE:
       return kErrorSuccess;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return kErrorBusy;
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:
@@ -46,71 +38,6 @@ std::int32_t StatusOf(int result) {
   }
 }
 
-// One prepared statement; a failed preparation is reported by Step(). Bound texts and blobs
-// are the caller's and outlive the statement, so SQLite need not copy them.
-class Statement {
- public:
-  Statement(sqlite3* db, const char* sql)
-      : result_(sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr)) {}
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-  ~Statement() { sqlite3_finalize(stmt_); }
-
-  Statement& Text(int index, const std::string& text) {
-    return Check(sqlite3_bind_text64(stmt_, index, text.data(), text.size(), nullptr, SQLITE_UTF8));
-  }
-  Statement& Integer(int index, std::int64_t number) {
-    return Check(sqlite3_bind_int64(stmt_, index, number));
-  }
-  // A zero-length blob must be bound as one: a null pointer would bind NULL.
-  Statement& Blob(int index, const std::uint8_t* data, std::uint32_t size) {
-    return Check(size == 0 ? sqlite3_bind_zeroblob(stmt_, index, 0)
-                           : sqlite3_bind_blob64(stmt_, index, data, size, nullptr));
-  }
-
-  int Step() { return result_ == SQLITE_OK ? sqlite3_step(stmt_) : result_; }
-  sqlite3_stmt* Get() const { return stmt_; }
-
- private:
-  Statement& Check(int result) {
-    if (result_ == SQLITE_OK) result_ = result;
-    return *this;
-  }
-
-  sqlite3_stmt* stmt_ = nullptr;
-  int result_;
-};
-
-// Rolls back unless committed, so a failed write leaves the file as it was.
-class Transaction {
- public:
-  explicit Transaction(sqlite3* db)
-      : db_(db), begun_(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) {}
-  Transaction(const Transaction&) = delete;
-  Transaction& operator=(const Transaction&) = delete;
-  ~Transaction() {
-    if (begun_ == SQLITE_OK && !committed_)
-      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-  }
-
-  int Begun() const { return begun_; }
-  int Commit() {
-    const int result = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-    committed_ = result == SQLITE_OK;
-    return result;
-  }
-
- private:
-  sqlite3* db_;
-  int begun_;
-  bool committed_ = false;
-};
-
-std::runtime_error StoreError(const std::string& file, sqlite3* db) {
-  return std::runtime_error("cannot open the settings store \"" + file +
-                            "\": " + sqlite3_errmsg(db));
-}
-
 bool IsRootKey(HKey key) {
   return std::any_of(kRootKeys.begin(), kRootKeys.end(),
                      [key](const RootKey& root) { return root.key == key; });
@@ -118,49 +45,69 @@ bool IsRootKey(HKey key) {
 
 }  // namespace
 
-void SqliteStore::ConnectionCloser::operator()(sqlite3* connection) const {
-  sqlite3_close(connection);
-}
-
-SqliteStore::SqliteStore(const std::string& file) {
-  sqlite3* connection = nullptr;
-  const int opened =
-      sqlite3_open_v2(file.c_str(), &connection,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
-  db_.reset(connection);
-  if (opened != SQLITE_OK) throw StoreError(file, db_.get());
-  sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
-  if (sqlite3_exec(db_.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-    throw StoreError(file, db_.get());
-  }
+SqliteStore::SqliteStore(std::string file, Options options, const std::string& reason)
+    : file_(std::move(file)),
+      report_(std::move(options.report)),
+      budget_(options.clock != nullptr ? *options.clock : SystemClock()) {
   for (const RootKey& root : kRootKeys) {
     openKeys_.emplace(root.key, OpenedKey{std::string(root.fullName), kAllAccess});
   }
+  if (!reason.empty()) Report(reason + kNotUsed);
 }
 
-SqliteStore::~SqliteStore() = default;
+SqliteStore::SqliteStore(const std::string& file, Options options)
+    : SqliteStore(file, std::move(options), std::string()) {
+  const BudgetedCall call(budget_);
+  OpenedStore opened = OpenStoreFile(file_, budget_);
+  db_ = std::move(opened.db);
+  hasTables_ = opened.hasTables;
+  if (!opened.problem.empty()) Report(opened.problem + (db_ ? "" : kNotUsed));
+}
+
+std::unique_ptr<SqliteStore> SqliteStore::WithoutFile(const std::string& file,
+                                                      const std::string& reason, Options options) {
+  return std::unique_ptr<SqliteStore>(new SqliteStore(file, std::move(options), reason));
+}
+
+// Writes nobody retried are still told of.
+SqliteStore::~SqliteStore() {
+  if (!pending_.empty()) Report("was locked by another process: changed settings were not saved");
+}
+
+void SqliteStore::Report(const std::string& what) {
+  if (std::exchange(reported_, true)) return;
+  if (report_) report_("settings store \"" + file_ + "\" " + what);
+}
 
 const SqliteStore::OpenedKey* SqliteStore::Resolve(HKey key) const {
   const auto opened = openKeys_.find(key);
   return opened == openKeys_.end() ? nullptr : &opened->second;
 }
 
-HKey SqliteStore::AddHandle(std::string path, std::uint32_t access) {
+HKey SqliteStore::AddHandle(std::string path, std::uint32_t access, bool creationPending) {
   const HKey handle = nextHandle_++;
-  openKeys_.emplace(handle, OpenedKey{std::move(path), access});
+  openKeys_.emplace(handle, OpenedKey{std::move(path), access, creationPending});
   return handle;
 }
 
 std::int32_t SqliteStore::KeyExists(const std::string& path, bool& exists) {
+  exists = false;
+  if (!db_) return kErrorRegistryIoFailed;
   // A root is no row of the table and always exists.
   if (path.find('\\') == std::string::npos) {
     exists = true;
     return kErrorSuccess;
   }
+  if (!hasTables_) return kErrorSuccess;
   Statement select(db_.get(), "SELECT 1 FROM registry_keys WHERE path = ?1");
   const int result = select.Text(1, path).Step();
   exists = result == SQLITE_ROW;
   return StatusOf(result);
+}
+
+bool SqliteStore::IsPending(const std::string& keyPath) const {
+  return std::any_of(pending_.begin(), pending_.end(),
+                     [&keyPath](const PendingWrite& write) { return write.keyPath == keyPath; });
 }
 
 std::int32_t SqliteStore::PathBelow(HKey root, const std::string& subKey, std::string& path) const {
@@ -181,27 +128,84 @@ const SqliteStore::OpenedKey* SqliteStore::OpenedWith(HKey key, std::uint32_t ri
   return status == kErrorSuccess ? opened : nullptr;
 }
 
+int SqliteStore::Apply(const PendingWrite& write) {
+  for (const std::string& key : KeysAlong(write.keyPath)) {
+    Statement insert(db_.get(), "INSERT OR IGNORE INTO registry_keys(path) VALUES (?1)");
+    const int inserted = insert.Text(1, key).Step();
+    if (inserted != SQLITE_DONE) return inserted;
+  }
+  if (!write.name) return SQLITE_OK;
+  // An update keeps the name as first written, as the registry does.
+  Statement upsert(db_.get(),
+                   "INSERT INTO registry_values(key_path, name, type, data) VALUES (?1, ?2, ?3, ?4)"
+                   " ON CONFLICT (key_path, name) DO UPDATE"
+                   " SET type = excluded.type, data = excluded.data");
+  const int set = upsert.Text(1, write.keyPath)
+                      .Text(2, *write.name)
+                      .Integer(3, write.type)
+                      .Blob(4, write.data.data(), write.data.size())
+                      .Step();
+  return set == SQLITE_DONE ? SQLITE_OK : set;
+}
+
+int SqliteStore::WritePending() {
+  Transaction transaction(db_.get());
+  int result = transaction.Begun();
+  for (const PendingWrite& write : pending_) {
+    if (result == SQLITE_OK) result = Apply(write);
+  }
+  if (result == SQLITE_OK) result = transaction.Commit();
+  if (result == SQLITE_OK) pending_.clear();
+  return result;
+}
+
+std::int32_t SqliteStore::Write(PendingWrite write) {
+  if (!db_) return kErrorRegistryIoFailed;
+  // Only an empty file that may not be written has no tables.
+  if (!hasTables_) return kErrorAccessDenied;
+  pending_.push_back(std::move(write));
+  const std::int32_t status = StatusOf(WritePending());
+  // Only a write that missed the lock is kept for later.
+  if (status != kErrorSuccess && status != kErrorBusy) pending_.pop_back();
+  return status;
+}
+
+void SqliteStore::FinishPendingWrites() {
+  if (pending_.empty()) return;
+  const BudgetedCall call(budget_);
+  budget_.Allow(kFinishAllowanceMs);
+  const int result = WritePending();
+  if (result == SQLITE_OK) return;
+  const auto values = std::count_if(pending_.begin(), pending_.end(),
+                                    [](const PendingWrite& write) { return write.name; });
+  // From the answer itself: the rollback after a failed commit leaves no message of its own.
+  Report("could not be written (" + std::string(sqlite3_errstr(result)) +
+         "): " + std::to_string(values) + " changed setting(s) not saved");
+  pending_.clear();
+}
+
 std::int32_t SqliteStore::CreateKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
                                     std::uint32_t access, HKey& result) {
+  const BudgetedCall call(budget_);
   std::string path;
   const std::int32_t named = PathBelow(root, subKey, path);
   if (named != kErrorSuccess) return named;
 
-  Transaction transaction(db_.get());
-  if (transaction.Begun() != SQLITE_OK) return StatusOf(transaction.Begun());
-  for (const std::string& key : KeysAlong(path)) {
-    Statement insert(db_.get(), "INSERT OR IGNORE INTO registry_keys(path) VALUES (?1)");
-    const int inserted = insert.Text(1, key).Step();
-    if (inserted != SQLITE_DONE) return StatusOf(inserted);
+  // An existing key needs no write. A missing one is made now or, when the lock cannot be had,
+  // together with the first value written to it.
+  bool exists = false;
+  if (KeyExists(path, exists) != kErrorSuccess || !exists) {
+    const std::int32_t written = Write({path, std::nullopt, 0, {}});
+    if (written != kErrorSuccess && written != kErrorBusy) return written;
+    exists = written == kErrorSuccess;
   }
-  const int committed = transaction.Commit();
-  if (committed != SQLITE_OK) return StatusOf(committed);
-  result = AddHandle(std::move(path), access);
+  result = AddHandle(std::move(path), access, !exists);
   return kErrorSuccess;
 }
 
 std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
                                   std::uint32_t access, HKey& result) {
+  const BudgetedCall call(budget_);
   std::string path;
   const std::int32_t named = PathBelow(root, subKey, path);
   if (named != kErrorSuccess) return named;
@@ -210,35 +214,31 @@ std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uin
   const std::int32_t looked = KeyExists(path, exists);
   if (looked != kErrorSuccess) return looked;
   if (!exists) return kErrorFileNotFound;
-  result = AddHandle(std::move(path), access);
+  result = AddHandle(std::move(path), access, false);
   return kErrorSuccess;
 }
 
 std::int32_t SqliteStore::SetValue(HKey key, const std::string& name, std::uint32_t type,
                                    const std::uint8_t* data, std::uint32_t size) {
+  const BudgetedCall call(budget_);
   std::int32_t status = kErrorSuccess;
   const OpenedKey* opened = OpenedWith(key, kKeySetValue, status);
   if (opened == nullptr) return status;
   if (data == nullptr && size != 0) return kErrorInvalidParameter;
-
-  // An update keeps the name as first written, as the registry does.
-  Statement upsert(db_.get(),
-                   "INSERT INTO registry_values(key_path, name, type, data) VALUES (?1, ?2, ?3, ?4)"
-                   " ON CONFLICT (key_path, name) DO UPDATE"
-                   " SET type = excluded.type, data = excluded.data");
-  return StatusOf(
-      upsert.Text(1, opened->path).Text(2, name).Integer(3, type).Blob(4, data, size).Step());
+  return Write({opened->path, name, type, std::vector<std::uint8_t>(data, data + size)});
 }
 
 std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uint32_t& type,
                                      std::uint8_t* data, std::uint32_t& size) {
+  const BudgetedCall call(budget_);
   std::int32_t status = kErrorSuccess;
   const OpenedKey* opened = OpenedWith(key, kKeyQueryValue, status);
   if (opened == nullptr) return status;
+  if (!db_) return kErrorRegistryIoFailed;
 
   Statement select(db_.get(),
                    "SELECT type, data FROM registry_values WHERE key_path = ?1 AND name = ?2");
-  const int result = select.Text(1, opened->path).Text(2, name).Step();
+  const int result = hasTables_ ? select.Text(1, opened->path).Text(2, name).Step() : SQLITE_DONE;
   if (result == SQLITE_DONE) {
     type = 0;  // REG_NONE, as the system registry answers for a missing value
     return kErrorFileNotFound;
@@ -257,7 +257,12 @@ std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uin
 
 std::int32_t SqliteStore::CloseKey(HKey key) {
   if (IsRootKey(key)) return kErrorSuccess;
-  return openKeys_.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
+  const auto opened = openKeys_.find(key);
+  if (opened == openKeys_.end()) return kErrorInvalidHandle;
+  // A key whose creation still waits for the lock was not made: the write is not done.
+  const bool unmade = opened->second.creationPending && IsPending(opened->second.path);
+  openKeys_.erase(opened);
+  return unmade ? kErrorBusy : kErrorSuccess;
 }
 
 }  // namespace quellar::registry

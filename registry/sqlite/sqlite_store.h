@@ -2,32 +2,57 @@
 // A registry of our own for platforms that have none: one SQLite file holds, per key path and
 // value name, a registry type and a byte string, and answers the registry calls with the
 // registry's status codes. Several processes may use one file at once (a preview, the settings
-// dialog and a full-screen run): SQLite locks the file, every write is one transaction, and a
-// process waits a while for another one's write to finish.
+// dialog and a full-screen run): SQLite locks the file and every write is one transaction.
 //
 // Tables: registry_keys(path) and registry_values(key_path, name, type, data), where a path is
 // the root's full name followed by the key names, each after a backslash
 // ("HKEY_LOCAL_MACHINE\SOFTWARE\Tovenlab\QuellarScreensaver"). Paths and value names compare
 // without regard to (ASCII) letter case, as in the registry.
+//
+// The store never stops the program. A file that is not this program's store, or cannot be
+// opened or read, is left as it is and the store answers as an empty registry that may not be
+// written; a file that may not be written serves its values and refuses writes (5), as the
+// registry does for a key the user may not write. Waits for another process's lock are short
+// (wait_budget.h); a write that missed the lock answers 170 (busy) and is kept, to be retried
+// with the next write or by FinishPendingWrites(). Each of these is told once, in one line.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "registry/registry_api.h"
-
-struct sqlite3;
+#include "registry/sqlite/connection.h"
+#include "registry/sqlite/wait_budget.h"
 
 namespace quellar::registry {
 
+inline constexpr std::int32_t kErrorBusy = 170;
+// The registry's answer when its storage fails (ERROR_REGISTRY_IO_FAILED), here also for a
+// file the store does not use.
+inline constexpr std::int32_t kErrorRegistryIoFailed = 1016;
+
+struct SqliteStoreOptions {
+  // Receives at most one line: the file's name and what went wrong with it.
+  std::function<void(const std::string&)> report;
+  StoreClock* clock = nullptr;  // the system's when null
+};
+
 class SqliteStore final : public RegistryApi {
  public:
+  using Options = SqliteStoreOptions;
+
   // `file` is a path, ":memory:" for a private store that lives as long as this object, or an
-  // SQLite "file:" URI. Throws std::runtime_error, naming the file and the reason, when it
-  // cannot be opened or is no store of ours.
-  explicit SqliteStore(const std::string& file);
+  // SQLite "file:" URI.
+  explicit SqliteStore(const std::string& file, Options options = {});
+  // A store without its file, for a file that cannot even be made; `reason` says why.
+  static std::unique_ptr<SqliteStore> WithoutFile(const std::string& file,
+                                                  const std::string& reason, Options options);
   ~SqliteStore() override;
+  // SQLite holds the address of the store's wait budget.
   SqliteStore(const SqliteStore&) = delete;
   SqliteStore& operator=(const SqliteStore&) = delete;
 
@@ -43,26 +68,50 @@ class SqliteStore final : public RegistryApi {
   // Dot-files count as hidden.
   bool FindOrdinaryFile(const std::string& pattern) override;
 
+  // Retries the writes that missed the lock, for up to 5 s; what still misses it is dropped and
+  // reported. Called when the program's windows are gone, before the process ends.
+  void FinishPendingWrites();
+  bool Reported() const { return reported_; }
+
  private:
   struct OpenedKey {
     std::string path;
     std::uint32_t access;
+    bool creationPending = false;  // created by a write that missed the lock
   };
-  struct ConnectionCloser {
-    void operator()(sqlite3* connection) const;
+  struct PendingWrite {
+    std::string keyPath;  // made with its parents
+    std::optional<std::string> name;
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
   };
 
+  SqliteStore(std::string file, Options options, const std::string& reason);
+  void Report(const std::string& what);
   const OpenedKey* Resolve(HKey key) const;
   // The open key `key` when it was opened with `right`; else nothing, and `status` says why.
   const OpenedKey* OpenedWith(HKey key, std::uint32_t right, std::int32_t& status) const;
   // The path of `subKey` below the open key `root`; the answer is 0, or why there is none.
   std::int32_t PathBelow(HKey root, const std::string& subKey, std::string& path) const;
-  HKey AddHandle(std::string path, std::uint32_t access);
+  HKey AddHandle(std::string path, std::uint32_t access, bool creationPending);
   std::int32_t KeyExists(const std::string& path, bool& exists);
+  bool IsPending(const std::string& keyPath) const;
+  // Writes `write` after the writes still pending, in one transaction; `write` is kept when the
+  // lock could not be had.
+  std::int32_t Write(PendingWrite write);
+  // The pending writes in one transaction; SQLite's answer.
+  int WritePending();
+  int Apply(const PendingWrite& write);
 
-  std::unique_ptr<sqlite3, ConnectionCloser> db_;
+  std::string file_;
+  std::function<void(const std::string&)> report_;
+  bool reported_ = false;
+  WaitBudget budget_;
+  Connection db_;  // none when the file is not used
+  bool hasTables_ = false;
   std::map<HKey, OpenedKey> openKeys_;
   HKey nextHandle_ = 0x100;
+  std::vector<PendingWrite> pending_;
 };
 
 }  // namespace quellar::registry

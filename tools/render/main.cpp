@@ -17,6 +17,7 @@ namespace {
 constexpr int kStillRunning = 0;
 constexpr int kRuntimeError = 1;
 constexpr int kBadOption = 2;
+constexpr int kStoreNotUsable = 3;
 constexpr int kEnded = 10;
 
 memory::MemoryConfig ConfigOf(const RenderOptions& options) {
@@ -60,7 +61,9 @@ void Advance(memory::MemoryRun& run, const RenderOptions& options) {
 }
 
 int Render(const RenderOptions& options) {
-  registry::SqliteStore store(options.storeFile);
+  registry::SqliteStore store(options.storeFile, {[](const std::string& line) {
+                                std::cerr << "quellar-render: " << line << "\n";
+                              }});
   memory::MemoryRun run(store, ConfigOf(options));
   for (const memory::ScriptedEvent& event : options.events) run.Schedule(event);
   bool written = true;
@@ -71,6 +74,7 @@ int Render(const RenderOptions& options) {
   });
   run.Start();
   Advance(run, options);
+  store.FinishPendingWrites();
 
   if (run.Ended()) {
     std::cout << "the program ended at " << *run.EndedAt() << " ms after " << run.Timer1Ticks()
@@ -86,6 +90,7 @@ int Render(const RenderOptions& options) {
   }
   if (!options.stateFile.empty()) written = WriteState(run, options.stateFile) && written;
   if (!written) return kRuntimeError;
+  if (store.Reported()) return kStoreNotUsable;
   return run.Ended() ? kEnded : kStillRunning;
 }
 
@@ -110,8 +115,5 @@ int main(int argc, char** argv) {
   } catch (const quellar::RuntimeError& error) {
     std::cerr << "quellar-render: run-time error: " << error.what() << "\n";
     return kRuntimeError;
-  } catch (const std::runtime_error& error) {  // the store could not be opened
-    std::cerr << "quellar-render: " << error.what() << "\n";
-    return kBadOption;
   }
 }

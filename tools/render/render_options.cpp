@@ -31,7 +31,9 @@ Output:
   --help                this text
 
 It prints whether the run ended and when. Exit status: 0 the run was still going at the end,
-10 the program ended (and at which virtual time it says), 1 a run-time error, 2 a bad option.
+10 the program ended (and at which virtual time it says), 1 a run-time error, 2 a bad option,
+3 the settings store could not be used as asked (the run went on, as the program would, with
+the settings it could read; one line on stderr says what went wrong).
 )";
 
 namespace {

@@ -18,22 +18,41 @@ namespace {
 // lives.
 class StoreSettingsOnConnectionLost {
  public:
-  explicit StoreSettingsOnConnectionLost(quellar::engine::Engine& engine) {
+  StoreSettingsOnConnectionLost(quellar::engine::Engine& engine,
+                                quellar::x11::X11Platform& platform) {
     quellar::x11::SetConnectionLostAction(quellar::x11::ConnectionLostStep::kStoreSettings,
-                            [&engine] { engine.StoreSettings(); });
+                                          [&engine, &platform] {
+                                            engine.StoreSettings();
+                                            platform.FinishStore();
+                                          });
   }
   ~StoreSettingsOnConnectionLost() {
-    quellar::x11::SetConnectionLostAction(quellar::x11::ConnectionLostStep::kStoreSettings, nullptr);
+    quellar::x11::SetConnectionLostAction(quellar::x11::ConnectionLostStep::kStoreSettings,
+                                          nullptr);
   }
   StoreSettingsOnConnectionLost(const StoreSettingsOnConnectionLost&) = delete;
   StoreSettingsOnConnectionLost& operator=(const StoreSettingsOnConnectionLost&) = delete;
 };
 
+// Settings writes that missed another process's lock are retried once the window or the dialog
+// is gone, however the program ends.
+class FinishStoreAtEnd {
+ public:
+  explicit FinishStoreAtEnd(quellar::x11::X11Platform& platform) : platform_(platform) {}
+  ~FinishStoreAtEnd() { platform_.FinishStore(); }
+  FinishStoreAtEnd(const FinishStoreAtEnd&) = delete;
+  FinishStoreAtEnd& operator=(const FinishStoreAtEnd&) = delete;
+
+ private:
+  quellar::x11::X11Platform& platform_;
+};
+
 int RunProgram(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
+  const FinishStoreAtEnd finishStore(platform);
   quellar::engine::Engine engine(platform, std::random_device{}());
   quellar::FrmMain form(engine, platform);
-  const StoreSettingsOnConnectionLost storeOnLoss(engine);
+  const StoreSettingsOnConnectionLost storeOnLoss(engine, platform);
   engine.Main();
   if (platform.HasMainWindow()) platform.Run(form);
   return 0;

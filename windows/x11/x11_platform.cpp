@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "engine/runtime_error.h"
-#include "registry/default_store.h"
+#include "registry/sqlite/default_store.h"
 #include "resources/embedded.h"
 #include "windows/gtk/message_box.h"
 #include "windows/gtk/settings_window.h"
@@ -91,8 +91,15 @@ void X11Platform::ShowMessageBox(const std::string& text, std::uint32_t flags,
 }
 
 registry::RegistryApi& X11Platform::Registry() {
-  if (!registry_) registry_ = registry::OpenDefaultRegistry();
+  if (!registry_) {
+    registry_ = registry::OpenDefaultStore(
+        {[](const std::string& line) { std::cerr << "quellar: " << line << '\n'; }});
+  }
   return *registry_;
+}
+
+void X11Platform::FinishStore() {
+  if (registry_) registry_->FinishPendingWrites();
 }
 
 x11::MainWindow& X11Platform::Window() {

@@ -10,14 +10,15 @@
 #include <string>
 
 #include "engine/platform.h"
+#include "registry/sqlite/sqlite_store.h"
 #include "windows/frm_main.h"
-#include "windows/timers/form_timers.h"
 #include "windows/softgdi/soft_gdi.h"
+#include "windows/timers/form_timers.h"
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
-#include "windows/x11/termination_signals.h"
 #include "windows/x11/main_window.h"
 #include "windows/x11/saver_flag.h"
+#include "windows/x11/termination_signals.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -30,6 +31,9 @@ class X11Platform : public Platform {
   bool HasMainWindow() const { return window_ != nullptr; }
   // Runs frmMain's events and timers until the process ends.
   [[noreturn]] void Run(FrmMain& form);
+  // Retries the settings writes that missed another process's lock; for when the windows are
+  // gone.
+  void FinishStore();
 
   std::string CommandLine() override { return commandLine_; }
   ProgramInfo Program() override { return program_; }
@@ -88,7 +92,7 @@ class X11Platform : public Platform {
   const std::string commandLine_;
   const ProgramInfo program_;
   const InstanceLock instanceLock_;
-  std::unique_ptr<registry::RegistryApi> registry_;  // opened at first use
+  std::unique_ptr<registry::SqliteStore> registry_;  // opened at first use
   FormTimers timers_;
   softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.

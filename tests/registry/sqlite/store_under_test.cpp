@@ -1,12 +1,11 @@
-#include "tests/registry/store_under_test.h"
-
 #include "registry/sqlite/sqlite_store.h"
+#include "tests/registry/store_support.h"
 
 namespace quellar::test {
 
 // A private database is empty at the start and gone at the end.
 StoreUnderTest::StoreUnderTest()
-    : api_(std::make_unique<registry::SqliteStore>(":memory:")), appTitle_("QuellarTest") {}
+    : api(std::make_unique<registry::SqliteStore>(":memory:")), title("QuellarTest") {}
 
 StoreUnderTest::~StoreUnderTest() = default;
 
