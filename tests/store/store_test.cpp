@@ -367,13 +367,14 @@ Said Program(RegistryApi& store, std::int16_t which, int round) {
 
 // Each round three full-screen runs end together while a dialog closes and a preview starts,
 // each opening the store as the program does (the opening counts as a call) and retrying what
-// missed the lock at its end: every write succeeds at once and every value holds one of the
-// values written.
+// missed the lock at its end: no write is dropped and every value holds one of the values
+// written.
 TEST(Processes, ProgramsUsingTheStoreAtOnceAllWrite) {
   const int rounds = FromEnvironment("QUELLAR_STORE_ROUNDS", 5);
   const ScopedTempDir directory;
   const std::string file = directory.File("registry.sqlite3");
   double slowest = 0;
+  int retried = 0;
   for (int round = 0; round < rounds; ++round) {
     int start[2];
     ASSERT_EQ(pipe(start), 0);
@@ -390,7 +391,7 @@ TEST(Processes, ProgramsUsingTheStoreAtOnceAllWrite) {
             const Said wrote = Program(recording, which, round);
             store.FinishPendingWrites();
             std::ostringstream out;
-            out << recording.failedWrites << ' ' << recording.slowestMs;
+            out << store.Reported() << ' ' << recording.failedWrites << ' ' << recording.slowestMs;
             for (const auto& [name, value] : wrote) out << ' ' << name << ' ' << value;
             Tell(parent, out.str());
           },
@@ -403,10 +404,12 @@ TEST(Processes, ProgramsUsingTheStoreAtOnceAllWrite) {
     std::map<std::string, std::set<std::string>> written;
     for (const Child& child : children) {
       std::istringstream said(Wait(child));
-      int failed = -1;
+      bool dropped = true;
+      int missed = 0;
       double slowestCall = 0;
-      said >> failed >> slowestCall;
-      EXPECT_EQ(failed, 0) << "round " << round;
+      said >> dropped >> missed >> slowestCall;
+      EXPECT_FALSE(dropped) << "round " << round;
+      retried += missed;
       slowest = std::max(slowest, slowestCall);
       for (std::string name, value; said >> name >> value;) written[name].insert(value);
     }
@@ -416,8 +419,9 @@ TEST(Processes, ProgramsUsingTheStoreAtOnceAllWrite) {
       EXPECT_EQ(values.count(held), 1U) << name << " holds " << held << " in round " << round;
     }
   }
-  std::cout << rounds << " rounds of 5 processes; the slowest store call took " << slowest
-            << " ms\n";
+  std::cout << rounds << " rounds of 5 processes; " << retried
+            << " writes missed the lock and were retried at the end; the slowest store call took "
+            << slowest << " ms\n";
 }
 
 }  // namespace
