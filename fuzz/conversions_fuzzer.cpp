@@ -29,6 +29,14 @@ std::optional<std::int16_t> BooleanOf(std::string_view text) {
   return static_cast<std::int16_t>(*number == 0.0 ? 0 : -1);
 }
 
+void CheckDouble(double value) {
+  const std::string shown = std::to_string(value);
+  Check(SameNumber(RoundHalfEven(value), RoundedHalfEven(value)), "RoundHalfEven", shown);
+  Check(ToInt16(value) == InRange<std::int16_t>(value), "ToInt16", shown);
+  Check(ToInt32(value) == InRange<std::int32_t>(value), "ToInt32", shown);
+  Check(ToByte(value) == InRange<std::uint8_t>(value), "ToByte", shown);
+}
+
 void CheckText(std::string_view text) {
   const std::optional<double> number = NumberOf(text);
   Check(SameNumber(ParseNumber(text), number), "ParseNumber", text);
@@ -37,14 +45,7 @@ void CheckText(std::string_view text) {
   Check(TextToByte(text) == InRange<std::uint8_t>(number), "TextToByte", text);
   Check(TextToBoolean(text) == BooleanOf(text), "TextToBoolean", text);
   Check(LongestNumberTail(text) == FirstNumberTail(text), "LongestNumberTail", text);
-}
-
-void CheckDouble(double value) {
-  const std::string shown = std::to_string(value);
-  Check(SameNumber(RoundHalfEven(value), RoundedHalfEven(value)), "RoundHalfEven", shown);
-  Check(ToInt16(value) == InRange<std::int16_t>(value), "ToInt16", shown);
-  Check(ToInt32(value) == InRange<std::int32_t>(value), "ToInt32", shown);
-  Check(ToByte(value) == InRange<std::uint8_t>(value), "ToByte", shown);
+  if (number) CheckDouble(*number);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ namespace fs = std::filesystem;
 using registry::kErrorFileNotFound;
 using registry::kErrorMoreData;
 using registry::kErrorSuccess;
+using registry::RegistryApi;
 
 constexpr std::int32_t kUnknownRoot = 99;
 constexpr std::int32_t kBadPathname = 161;  // a key path that starts with a backslash
@@ -193,62 +194,103 @@ std::string RootName(FuzzedDataProvider& input) {
   }
 }
 
+// A number near an edge of the byte and 16-bit ranges, a text of number characters, or any text.
 std::string Text(FuzzedDataProvider& input) {
-  return input.ConsumeBool() ? Pick(input, " +-.0125689", 8) : input.ConsumeRandomLengthString(12);
+  constexpr std::array<int, 5> kEdges{0, 255, 32767, -32768, 41};
+  switch (input.ConsumeIntegralInRange(0, 2)) {
+    case 0: {
+      const int number = input.PickValueInArray(kEdges) + input.ConsumeIntegralInRange(-2, 2);
+      return std::to_string(number) + (input.ConsumeBool() ? ".5" : "");
+    }
+    case 1:
+      return Pick(input, " +-.0125689", 8);
+    default:
+      return input.ConsumeRandomLengthString(12);
+  }
+}
+
+// One call of the store's operations: through SaveSetting and GetSetting, or through WriteValue
+// and ReadValue with any root name and key path.
+struct Call {
+  bool viaSetting = false;
+  std::string root, title, path, name, letter, text;
+  std::string Shown() const { return root + "|" + path + "|" + name + "|" + letter + "|" + text; }
+};
+
+constexpr std::array<const char*, 9> kLetters{"S", "s", "B", "b", "D", "d", "", "x", "SB"};
+
+Call NextCall(FuzzedDataProvider& input) {
+  Call call;
+  call.viaSetting = input.ConsumeBool();
+  call.root = call.viaSetting ? "HKLM" : RootName(input);
+  call.title = Pick(input, "aAbB\\", 4);
+  call.path = call.viaSetting ? "SOFTWARE\\Tovenlab\\" + call.title : call.title;
+  call.name = Pick(input, "aAbB \\\xC4\xE4", 3);
+  call.letter = input.PickValueInArray(kLetters);
+  call.text = Text(input);
+  return call;
+}
+
+void CheckWrite(RegistryApi& store, Model& model, const Call& c) {
+  const std::int32_t expected = model.Write(c.root, c.path, c.name, c.letter, c.text);
+  const std::int32_t status =
+      c.viaSetting ? modRegistry::SaveSetting(store, c.title, c.name, c.text, c.letter)
+                   : modRegistry::WriteValue(store, c.root, c.path, c.name, c.letter, c.text);
+  Check(status == expected, "write status", c.Shown());
+}
+
+// Data of any type and size under HKLM, as another program may have stored it.
+void CheckRawWrite(RegistryApi& store, Model& model, const Call& c, std::uint32_t type) {
+  registry::HKey key = 0;
+  const std::int32_t created =
+      store.CreateKey(registry::kHkeyLocalMachine, c.path, 0, registry::kKeySetValue, key);
+  Check(created == model.Store("HKLM", c.path, c.name, c.text), "CreateKey", c.Shown());
+  if (created != kErrorSuccess) return;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(c.text.data());
+  store.SetValue(key, c.name, type, bytes, static_cast<std::uint32_t>(c.text.size()));
+  store.CloseKey(key);
+}
+
+void CheckRead(RegistryApi& store, Model& model, const Call& c) {
+  std::string expected;
+  const std::int32_t status = model.Read(c.root, c.path, c.name, c.letter, c.text, expected);
+  std::string result = "<unset>";
+  if (c.viaSetting) {
+    result = modRegistry::GetSetting(store, c.title, c.name, c.text, c.letter);
+  } else {
+    Check(modRegistry::ReadValue(store, c.root, c.path, c.name, c.letter, c.text, result) == status,
+          "read status", c.Shown());
+  }
+  Check(result == expected, "read result", c.Shown() + " read " + result);
 }
 
 }  // namespace
 }  // namespace quellar::fuzz
 
+// Each write is read back at once, with a letter of its own; reads also come alone.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace quellar;
   using namespace quellar::fuzz;
   static SearchFolder folder;
   FuzzedDataProvider input(data, size);
-  registry::SqliteStore store(":memory:");
+  quellar::registry::SqliteStore store(":memory:");
   Model model;
-  constexpr std::array<const char*, 9> kLetters{"S", "s", "B", "b", "D", "d", "", "x", "SB"};
   while (input.remaining_bytes() > 0) {
-    const bool viaSetting = input.ConsumeBool();
-    const std::string root = viaSetting ? "HKLM" : RootName(input);
-    const std::string title = Pick(input, "aAbB\\", 4);
-    const std::string path = viaSetting ? "SOFTWARE\\Tovenlab\\" + title : title;
-    const std::string name = Pick(input, "aAbB \\\xC4\xE4", 3);
-    const std::string letter = input.PickValueInArray(kLetters);
-    const std::string text = Text(input);
-    const std::string call = root + "|" + path + "|" + name + "|" + letter + "|" + text;
-    const int kind = input.ConsumeIntegralInRange(0, 2);
-    if (kind == 0) {  // data of any type and size, as another program may have stored it
-      const std::int32_t expected = model.Store("HKLM", path, name, text);
-      registry::HKey key = 0;
-      const std::int32_t created =
-          store.CreateKey(registry::kHkeyLocalMachine, path, 0, registry::kKeySetValue, key);
-      Check(created == expected, "CreateKey", call);
-      if (created != kErrorSuccess) continue;
-      const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-      store.SetValue(key, name, input.ConsumeIntegral<std::uint32_t>(), bytes,
-                     static_cast<std::uint32_t>(text.size()));
-      store.CloseKey(key);
-    } else if (kind == 1) {
-      const std::int32_t expected = model.Write(root, path, name, letter, text);
-      if (viaSetting) {
-        Check(modRegistry::SaveSetting(store, title, name, text, letter) == expected, "Save", call);
-      } else {
-        Check(modRegistry::WriteValue(store, root, path, name, letter, text) == expected, "Write",
-              call);
-      }
-    } else {
-      std::string expected;
-      const std::int32_t status = model.Read(root, path, name, letter, text, expected);
-      std::string result = "<unset>";
-      if (viaSetting) {
-        result = modRegistry::GetSetting(store, title, name, text, letter);
-      } else {
-        Check(modRegistry::ReadValue(store, root, path, name, letter, text, result) == status,
-              "Read status", call);
-      }
-      Check(result == expected, "Read result", call + " read " + result);
+    Call call = NextCall(input);
+    switch (input.ConsumeIntegralInRange(0, 2)) {
+      case 0:
+        call.root = "HKLM";
+        CheckRawWrite(store, model, call, input.ConsumeIntegral<std::uint32_t>());
+        break;
+      case 1:
+        CheckWrite(store, model, call);
+        break;
+      default:
+        break;
     }
+    call.letter = input.PickValueInArray(kLetters);
+    // Sometimes the same path under another root: roots keep their keys apart.
+    if (!call.viaSetting && input.ConsumeBool()) call.root = input.PickValueInArray(kRoots);
+    CheckRead(store, model, call);
   }
   return 0;
 }
