@@ -1,10 +1,10 @@
 #pragma once
-// The number rules as the program states them, written without its code, for the fuzz targets
-// to hold the program's conversions against.
+// What the fuzz targets hold the program against: the number rules written without its code,
+// and the report of a finding.
 
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -12,62 +12,60 @@
 #include <string_view>
 
 namespace quellar::fuzz {
+// Prints what disagreed with the model and aborts, so that libFuzzer keeps the input.
+inline void Check(bool holds, std::string_view what, std::string_view input = {}) {
+  if (holds) return;
+  std::fprintf(stderr, "finding: %.*s [%.*s]\n", static_cast<int>(what.size()), what.data(),
+               static_cast<int>(input.size()), input.data());
+  std::abort();
+}
+
+// ASCII letters through `fold` (tolower or toupper), other bytes as they are.
+inline std::string Folded(std::string_view text, int (*fold)(int)) {
+  std::string folded(text);
+  for (char& c : folded) c = (c & 0x80) != 0 ? c : static_cast<char>(fold(c));
+  return folded;
+}
 
 inline std::string_view TrimmedOfSpaces(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return first == text.npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Optional sign, digits, optional point with digits, spaces around: "1", "-2.5", ".5", not "5.".
 inline bool HasNumberForm(std::string_view text) {
   text = TrimmedOfSpaces(text);
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == text.npos ? "" : text.substr(point + 1);
-  const auto digits = [](std::string_view part) {
-    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  return digits(whole) && digits(fraction) &&
-         (point == text.npos ? !whole.empty() : !fraction.empty());
+  if (text.starts_with('+') || text.starts_with('-')) text.remove_prefix(1);
+  const std::size_t point = std::min(text.find('.'), text.size());
+  const std::string_view fraction = text.substr(std::min(point + 1, text.size()));
+  return text.find_first_not_of("0123456789.") == text.npos &&
+         fraction.find('.') == fraction.npos &&
+         (point == text.size() ? point > 0 : !fraction.empty());
 }
 
-// A number of the form that a double holds: not one that overflows to infinity, nor one that
+// A number of that form that a double holds: not one that overflows to infinity, nor one that
 // is not zero but underflows to it.
 inline std::optional<double> NumberOf(std::string_view text) {
-  if (!HasNumberForm(text)) return std::nullopt;
   const std::string body(TrimmedOfSpaces(text));
-  const double value = std::strtod(body.c_str(), nullptr);
-  const bool zeroWritten = body.find_first_of("123456789") == std::string::npos;
-  if (std::isinf(value) || (value == 0.0 && !zeroWritten)) return std::nullopt;
+  const double value = HasNumberForm(body) ? std::strtod(body.c_str(), nullptr) : NAN;
+  const bool zeroWritten = body.find_first_of("123456789") == body.npos;
+  if (!std::isfinite(value) || (value == 0.0 && !zeroWritten)) return std::nullopt;
   return value;
 }
 
-// The floating-point unit's own rounding to nearest, ties to even.
-inline double RoundedHalfEven(double value) {
-  std::fesetround(FE_TONEAREST);
-  return std::nearbyint(value);
-}
-
+// Rounded by the floating-point unit (to nearest, ties to even) and range-checked.
 template <typename Int>
 std::optional<Int> InRange(std::optional<double> value) {
-  if (!value || !std::isfinite(*value)) return std::nullopt;
-  const double rounded = RoundedHalfEven(*value);
-  if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-      rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
-    return std::nullopt;
-  }
-  return static_cast<Int>(rounded);
+  using Limits = std::numeric_limits<Int>;
+  const double rounded = value ? std::nearbyint(*value) : NAN;  // NaN fails both comparisons
+  const bool fits = rounded >= Limits::min() && rounded <= Limits::max();
+  return fits ? std::optional<Int>(static_cast<Int>(rounded)) : std::nullopt;
 }
 
-// Where the first tail that has the number form begins, dropping one leading character at a
-// time; text.size() when there is none.
+// Where the first tail of that form begins (or the end), dropping one leading character a time.
 inline std::size_t FirstNumberTail(std::string_view text) {
-  for (std::size_t start = 0; start < text.size(); ++start) {
-    if (HasNumberForm(text.substr(start))) return start;
-  }
-  return text.size();
+  std::size_t start = 0;
+  while (start < text.size() && !HasNumberForm(text.substr(start))) ++start;
+  return start;
 }
-
 }  // namespace quellar::fuzz
