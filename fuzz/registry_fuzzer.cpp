@@ -26,7 +26,7 @@ constexpr std::array<std::string_view, 11> kFileNames{
     "sub/.dot",           "sub",      "HKEY_USERS", "HKLM.txt"};
 constexpr auto kFound = kFileNames.begin() + 6;
 
-// The folder of the file search, the current directory while the target runs.
+// The file search's folder, the current directory while the target runs (corpus paths absolute).
 struct SearchFolder {
   fs::path path = fs::temp_directory_path() / ("quellar-fuzz-" + std::to_string(getpid()));
   SearchFolder() {
