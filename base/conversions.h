@@ -15,8 +15,9 @@ namespace quellar {
 // cannot hold) is not a number.
 std::optional<double> ParseNumber(std::string_view text);
 
-// Where the longest tail of `text` that ParseNumber accepts begins; text.size() when no tail
-// is a number. Linear in the length of the text, however long.
+// Where the longest tail of `text` in ParseNumber's form begins (a double may still be unable
+// to hold its number); text.size() when no tail has that form. Linear in the length of the text,
+// however long.
 std::size_t LongestNumberTail(std::string_view text);
 
 // Rounds to the nearest integer; halves go to the even neighbour (2.5 -> 2, 3.5 -> 4).
