@@ -9,8 +9,8 @@
 
 #include "engine/platform.h"
 #include "windows/memory/logging_registry.h"
-#include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
+#include "windows/softgdi/soft_gdi.h"
 
 namespace quellar::memory {
 
@@ -23,10 +23,10 @@ struct MemoryConfig {
   std::string commandLine = "/s";
   ProgramInfo program{"C:\\Quellar", "Quellar", "QuellarScreensaver", 2, 0, 0};
   bool prevInstance = false;
-  std::int32_t screenSaverRunning = 0;   // what action 114 answers at start
+  std::int32_t screenSaverRunning = 0;  // what action 114 answers at start
   std::map<Handle, Rect> hostWindows{};  // windows of other programs, by handle
   Logging logging = Logging::kCalls;
-  std::uint64_t seed = 1;  // of the engine's random generator
+  std::uint64_t seed = 1;               // of the engine's random generator
 };
 
 // The window frmMain as the desktop would show it.
@@ -69,8 +69,8 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   [[noreturn]] void EndProcess() override;
   ScreenTwips ScreenSize() override;
   std::uint64_t ClockReading() override { return static_cast<std::uint64_t>(timers_.Now()); }
-  std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam, std::int32_t& pvParam,
-                                std::uint32_t winIni) override;
+  std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam,
+                                std::int32_t& pvParam, std::uint32_t winIni) override;
   std::int32_t ShowCursor(bool show) override;
   void ShowMessageBox(const std::string& text, std::uint32_t flags,
                       const std::string& caption) override;
@@ -78,9 +78,11 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   Handle MainWindow() override;
   void SetCaption(Handle window, const std::string& caption) override;
   std::int32_t SetWindowPos(Handle window, Handle insertAfter, std::int32_t x, std::int32_t y,
-                            std::int32_t width, std::int32_t height, std::uint32_t flags) override;
+                            std::int32_t width, std::int32_t height,
+                            std::uint32_t flags) override;
   std::int32_t GetWindowLongValue(Handle window, std::int32_t index) override;
-  std::intptr_t SetWindowLongValue(Handle window, std::int32_t index, std::intptr_t value) override;
+  std::intptr_t SetWindowLongValue(Handle window, std::int32_t index,
+                                   std::intptr_t value) override;
   Handle SetParent(Handle window, Handle parent) override;
   bool GetClientRect(Handle window, Rect& rect) override;
   void CloseMainWindow() override;
