@@ -9,8 +9,8 @@
 
 #include "engine/platform.h"
 #include "windows/memory/logging_registry.h"
-#include "windows/timers/form_timers.h"
 #include "windows/softgdi/soft_gdi.h"
+#include "windows/timers/form_timers.h"
 
 namespace quellar::memory {
 
@@ -23,10 +23,10 @@ struct MemoryConfig {
   std::string commandLine = "/s";
   ProgramInfo program{"C:\\Quellar", "Quellar", "QuellarScreensaver", 2, 0, 0};
   bool prevInstance = false;
-  std::int32_t screenSaverRunning = 0;  // what action 114 answers at start
+  std::int32_t screenSaverRunning = 0;   // what action 114 answers at start
   std::map<Handle, Rect> hostWindows{};  // windows of other programs, by handle
   Logging logging = Logging::kCalls;
-  std::uint64_t seed = 1;               // of the engine's random generator
+  std::uint64_t seed = 1;                // of the engine's random generator
 };
 
 // The window frmMain as the desktop would show it.
