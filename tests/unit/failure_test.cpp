@@ -8,6 +8,7 @@ namespace {
 using testing_support::Blit;
 using testing_support::BlitsFrom;
 using testing_support::Kind;
+using testing_support::Shows;
 
 class FailureTest : public testing_support::RunFixture {
  protected:
@@ -71,24 +72,14 @@ TEST_F(FailureTest, EveryPhaseDrawsItsPartOnTime) {
 
   const softgdi::Surface& screen = run->Platform().Frame();
   const softgdi::Surface& sheet = *run->Platform().Gdi().SurfaceOf(state.hdcGlyphs);
-  // The part on screen of the cell at (x, y) shows `glyph` in `shade`.
-  const auto shows = [&](std::int32_t x, std::int32_t y, std::int32_t glyph, std::int32_t shade) {
-    for (std::int32_t dy = 0; dy < 20 && y + dy < screen.height; ++dy) {
-      for (std::int32_t dx = 0; dx < 16; ++dx) {
-        if (screen.At(x + dx, y + dy) != sheet.At(glyph * 16 + dx, shade * 22 + dy)) return false;
-      }
-    }
-    return true;
-  };
   for (std::int32_t k = 1; k <= 16; ++k) {
     const auto glyph =
         static_cast<unsigned char>(state.failMessage[static_cast<std::size_t>(k - 1)]);
-    EXPECT_TRUE(shows(k * 16, 740, glyph, 2)) << "position " << k;
+    EXPECT_TRUE(Shows(screen, k * 16, 740, 16, 20, &sheet, glyph * 16, 2 * 22)) << k;
   }
-  EXPECT_TRUE(shows(272, 740, 0, 0) && shows(0, 740, 0, 0));
-  for (std::int32_t x = 0; x <= 272; x += 16) {
-    EXPECT_TRUE(shows(x, 720, 0, 0) && shows(x, 760, 0, 0)) << x;
-  }
+  // Black: the typed blank, the band's left edge, and the rows above and below (8 pixels show).
+  EXPECT_TRUE(Shows(screen, 272, 740, 16, 20) && Shows(screen, 0, 740, 16, 20));
+  EXPECT_TRUE(Shows(screen, 0, 720, 288, 20) && Shows(screen, 0, 760, 288, 8));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,17 +30,12 @@ class RunFixture : public ::testing::Test {
   }
 
   // Its log holds every call, block copies included.
-  RunPtr StartFullScreen(std::int32_t width = 1024, std::int32_t height = 768) {
+  RunPtr StartFullScreen(std::int32_t width = 1024, std::int32_t height = 768,
+                         std::uint64_t seed = 1) {
     return StartRun({.screenWidth = width,
                      .screenHeight = height,
-                     .logging = memory::Logging::kCallsAndDrawing});
-  }
-
-  // A preview inside the host window `host` of width x height pixels.
-  RunPtr StartPreview(Handle host, std::int32_t width, std::int32_t height) {
-    memory::MemoryConfig config{.commandLine = "/p " + std::to_string(host)};
-    config.hostWindows[host] = Rect{0, 0, width, height};
-    return StartRun(std::move(config));
+                     .logging = memory::Logging::kCallsAndDrawing,
+                     .seed = seed});
   }
 
   // Presses every key at virtual time `at`.
@@ -65,6 +60,19 @@ inline const softgdi::Surface& BackBuffer(memory::MemoryRun& run) {
   return *run.Platform().Gdi().SurfaceOf(run.Engine().state.hdcBuffer);
 }
 
+// The box of `surface` at (x, y) holds the pixels of `picture` at (px, py), or black without one.
+inline bool Shows(const softgdi::Surface& surface, std::int32_t x, std::int32_t y,
+                  std::int32_t width, std::int32_t height,
+                  const softgdi::Surface* picture = nullptr, std::int32_t px = 0,
+                  std::int32_t py = 0) {
+  for (std::int32_t dy = 0; dy < height; ++dy) {
+    for (std::int32_t dx = 0; dx < width; ++dx) {
+      if (surface.At(x + dx, y + dy) != (picture ? picture->At(px + dx, py + dy) : 0)) return false;
+    }
+  }
+  return true;
+}
+
 // The calls of the run's log from `first` on.
 inline std::vector<std::string> CallsFrom(const memory::MemoryRun& run, std::size_t first) {
   const std::vector<std::string>& calls = run.Platform().Calls();
@@ -72,28 +80,23 @@ inline std::vector<std::string> CallsFrom(const memory::MemoryRun& run, std::siz
 }
 
 struct Blit {
-  std::int32_t x = 0, y = 0, width = 0, height = 0, sourceX = 0, sourceY = 0;
+  int x = 0, y = 0, width = 0, height = 0, source = 0, sourceX = 0, sourceY = 0;
 };
 
 // The block copies of the log from call `first` on that copy from `source`.
-inline std::vector<Blit> BlitsFrom(const memory::MemoryRun& run, std::size_t first,
-                                   Handle source) {
+inline std::vector<Blit> BlitsFrom(const memory::MemoryRun& run, std::size_t first, Handle source) {
   std::vector<Blit> blits;
   for (const std::string& call : CallsFrom(run, first)) {
-    if (!call.starts_with("BitBlt(")) continue;
-    std::istringstream in(call.substr(7));
     Blit b;
-    Handle destination = 0, from = 0;
-    char comma;
-    in >> destination >> comma >> b.x >> comma >> b.y >> comma >> b.width >> comma >> b.height >>
-        comma >> from >> comma >> b.sourceX >> comma >> b.sourceY;
-    if (from == source) blits.push_back(b);
+    const int read = std::sscanf(call.c_str(), "BitBlt(%*d, %d, %d, %d, %d, %d, %d, %d", &b.x, &b.y,
+                                 &b.width, &b.height, &b.source, &b.sourceX, &b.sourceY);
+    if (read == 7 && b.source == source) blits.push_back(b);
   }
   return blits;
 }
 
 struct CellDraw {
-  std::int32_t x = 0, y = 0, glyph = 0, shade = 0;
+  int x = 0, y = 0, glyph = 0, shade = 0;
   bool operator==(const CellDraw&) const = default;
   friend std::ostream& operator<<(std::ostream& out, const CellDraw& d) {
     return out << "(" << d.x << "," << d.y << ": " << d.glyph << "/" << d.shade << ")";

@@ -11,21 +11,18 @@ namespace {
 using RuntimeErrorTest = testing_support::RunFixture;
 
 // On a screen 32767 pixels tall (1639 rows) a chain's head reaches row 1640, whose y of 32780
-// does not fit 16 bits, in its 1640th tick; a width of 32768 does not fit at start-up.
+// does not fit 16 bits, in its 1640th tick (the interval is 51 ms from keypad - at 10 ms on); a
+// width of 32768 does not fit at start-up.
 TEST_F(RuntimeErrorTest, AnOverflowEndsTheRunWithoutStoringTheSettings) {
-  struct Case {
-    std::int32_t width, height;
-    std::int64_t ticks;
-  };
-  for (const Case c : {Case{16, 32767, 1640}, Case{32768, 20, 0}}) {
-    SCOPED_TRACE(c.width);
-    Store("speed", "51", "B");
-    const auto run = StartFullScreen(c.width, c.height);
+  for (const auto& [width, height, ticks, endedAt] :
+       {std::array<std::int64_t, 4>{16, 32767, 1640, 10 + 1640 * 51}, {32768, 20, 0, 0}}) {
+    const auto run =
+        StartFullScreen(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    Press(*run, 10, {109});
     run->RunTicks(2000);
     EXPECT_EQ(run->Error(), "Overflow");
-    EXPECT_EQ(run->Timer1Ticks(), c.ticks);
-    EXPECT_EQ(run->EndedAt(), c.ticks * 51);
-    EXPECT_EQ(Stored("speed", "B"), "51");
+    EXPECT_EQ(std::make_tuple(run->Timer1Ticks(), run->EndedAt()), std::make_tuple(ticks, endedAt));
+    EXPECT_EQ(Stored("speed", "B"), "<none>");
   }
 }
 

@@ -7,6 +7,7 @@ namespace quellar {
 namespace {
 
 using testing::ElementsAre;
+using testing_support::Kind;
 using StartupTest = testing_support::RunFixture;
 
 TEST_F(StartupTest, GridsCountPartialCellsOfThreePixelsOrMore) {
@@ -46,27 +47,15 @@ TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
         Case{"SysFailScreen", "2", "B", &S::skipFailScreen, -1},
         Case{"MouseMove", "1", "B", &S::closeOnMouseMove, -1}}) {
     Store(c.name, c.text, c.letter);
-    EXPECT_EQ(StartFullScreen()->Engine().state.*c.field, c.expected) << c.name << " " << c.text;
+    const auto run = StartFullScreen();
+    EXPECT_EQ(run->Engine().state.*c.field, c.expected) << c.name << " " << c.text;
+    run->RunUntil(1000);
+    EXPECT_EQ(run->Timer1Ticks() == 0, run->Engine().state.tickInterval == 0) << "0 never fires";
   }
 }
 
-TEST_F(StartupTest, RecordsTheInstallationAndStartsFromTheDefaults) {
-  const auto run = StartRun({.program = {"C:\\Windows\\System32", "Quellar", "T", 2, 0, 0}});
-  EXPECT_EQ(Stored("Install_Dir", "S"), "C:\\Windows\\System32");
-  EXPECT_EQ(Stored("Exe_Name", "S"), "Quellar.exe");
-  EXPECT_EQ(
-      Stored("versionMajor", "D") + Stored("versionMinor", "D") + Stored("versionRevision", "D"),
-      "200");
-  const engine::EngineState& s = run->Engine().state;
-  EXPECT_EQ(std::tie(s.tickInterval, s.chainLength, s.randomDeleting, s.skipFailScreen,
-                     s.closeOnMouseMove),
-            std::make_tuple(41, 28, -1, 0, 0));
-  EXPECT_EQ(s.failMessage,
-            std::string({40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}));
-}
-
 // The installation is recorded before the settings are read, and everything is in place
-// before the window shows.
+// before the window shows. With nothing stored, the defaults hold.
 TEST_F(StartupTest, FullScreenStartCallsThePlatformInOrder) {
   const auto run = StartFullScreen(1024, 768);
   EXPECT_THAT(
@@ -86,14 +75,29 @@ TEST_F(StartupTest, FullScreenStartCallsThePlatformInOrder) {
           "CreateCompatibleDC(1) = 14", "LoadBitmapResource(104) = 16", "SelectObject(14, 16)",
           "SetTimerEnabled(\"Timer1\", 1)", "SetWindowPos(65552, -1, 0, 0, 1024, 768, 64)",
           "SystemParametersInfo(97, -1, 0, 0)", "ShowCursor(0)"));
-  EXPECT_EQ(run->Platform().CursorCount(), -1);
-  EXPECT_EQ(run->Platform().ScreenSaverFlag(), 1);
-  EXPECT_TRUE(run->Platform().Window().topmost);
+  EXPECT_EQ(std::make_tuple(run->Platform().CursorCount(), run->Platform().ScreenSaverFlag(),
+                            run->Platform().Window().topmost),
+            std::make_tuple(-1, 1, true));
+  EXPECT_TRUE(testing_support::Shows(testing_support::BackBuffer(*run), 0, 0, 1024, 768))
+      << "the rain starts on black";
+  EXPECT_EQ(Stored("Install_Dir", "S") + " " + Stored("Exe_Name", "S"), "C:\\Quellar Quellar.exe");
+  EXPECT_EQ(
+      Stored("versionMajor", "D") + Stored("versionMinor", "D") + Stored("versionRevision", "D"),
+      "200");
+  const engine::EngineState& s = run->Engine().state;
+  EXPECT_EQ(std::tie(s.tickInterval, s.chainLength, s.randomDeleting, s.skipFailScreen,
+                     s.closeOnMouseMove),
+            std::make_tuple(41, 28, -1, 0, 0));
+  EXPECT_EQ(s.failMessage,
+            std::string({40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}));
 }
 
-// A preview has a fixed surface, shows its top-left corner, and takes nothing from the desktop.
+// A preview has a fixed surface, shows its top-left corner, takes nothing from the desktop, and
+// ignores every input.
 TEST_F(StartupTest, PreviewStartCallsThePlatformInOrder) {
-  const auto run = StartPreview(2690548, 152, 112);
+  memory::MemoryConfig config{.commandLine = "/p 2690548"};
+  config.hostWindows[2690548] = Rect{0, 0, 152, 112};
+  const auto run = StartRun(config);
   std::vector<std::string> calls = run->Platform().Calls();
   std::erase_if(calls, [](const std::string& call) {  // as in a full-screen start
     return call.starts_with("Reg") || call.starts_with("Create") || call.starts_with("Select") ||
@@ -111,9 +115,17 @@ TEST_F(StartupTest, PreviewStartCallsThePlatformInOrder) {
   const engine::EngineState& s = run->Engine().state;
   EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount, s.chainLength),
             std::make_tuple(320, 240, 20, 12, 14));
-  run->RunTicks(1);
+  Press(*run, 10, {13, 36, 106, 107, 109, 111, 112, 32, 27});
+  for (const Kind kind : {Kind::Button, Kind::DoubleClick, Kind::Move}) {
+    run->Schedule({.at = 20, .kind = kind});
+  }
+  run->RunUntil(100);
   EXPECT_EQ(std::tie(run->Platform().Frame().width, run->Platform().Frame().height),
             std::make_tuple(152, 112));
+  EXPECT_FALSE(run->Ended());
+  EXPECT_EQ(std::tie(s.tickInterval, s.failPhase, s.helpVisible, s.osdText),
+            std::make_tuple(41, 0, 0, ""));
+  EXPECT_EQ(Stored("speed", "B"), "<none>");
 }
 
 }  // namespace
