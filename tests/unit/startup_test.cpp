@@ -21,7 +21,6 @@ TEST_F(StartupTest, GridsCountPartialCellsOfThreePixelsOrMore) {
     const Rect& window = run->Platform().Window().rect;
     EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount),
               std::make_tuple(width, height, columns, rows));
-    EXPECT_EQ(s.columnTable.Columns(), columns);
     EXPECT_EQ(std::tie(window.right, window.bottom), std::tie(width, height)) << "covers it";
   }
 }
