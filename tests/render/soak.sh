@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# A long run of quellar-render at 1920x1080 with the hotkeys pressed over and over for the whole
-# run: speed, chain length, random deleting, F1 and Home, never a way out. Prints the resident
-# size every 10000 ticks. Fails when the renderer does not report a run still going, which is
-# also how a sanitizer's report shows.
-#   tests/render/soak.sh RENDERER TICKS
+# tests/render/soak.sh RENDERER TICKS: quellar-render at 1920x1080 with speed, chain length,
+# random deleting, F1 and Home pressed over and over, never a way out; the resident size every
+# 10000 ticks. Fails unless the run is still going at the end, as on a sanitizer's report.
 set -euo pipefail
 renderer=$1
 ticks=$2

@@ -1,5 +1,5 @@
-// The number rules the engine and the store share: plain decimals only, and the longest
-// numeric tail of a command line. (The store's tests cover the range conversions.)
+// What counts as a number, and the longest numeric tail of a command line. The store's tests
+// cover the range conversions.
 
 #include "base/conversions.h"
 

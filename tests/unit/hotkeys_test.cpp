@@ -8,9 +8,8 @@ namespace {
 using testing_support::Kind;
 using HotkeyTest = testing_support::RunFixture;
 
-// A 1024 x 768 screen has 39 rows, so chains run from 2 to 41. The speed shown rounds halves to
-// even (96.5 and 94.5 for 36 and 56); keypad + never takes the interval below 1; the main
-// keyboard's plus and the asterisk's 8 do nothing.
+// On 39 rows chains run from 2 to 41. Speeds of 96.5 and 94.5 show as 96 and 94; keypad + keeps
+// the interval from going below 1; the main keyboard's plus and the asterisk's 8 do nothing.
 TEST_F(HotkeyTest, EachKeyChangesItsSettingAndAnnouncesIt) {
   using Settings = std::array<std::int16_t, 3>;  // tickInterval, chainLength, randomDeleting
   struct Case {

@@ -74,10 +74,11 @@ void MemoryRun::RunTicks(std::int64_t count) {
   }
 }
 
-// Repeated input alone would keep a run in which no timer runs going for ever; one round of it
-// is enough to see whether it starts a timer.
+// Repeated input alone would keep a run whose animation timer is stopped going for ever; one
+// round of it is enough to see whether it starts the timer again.
 bool MemoryRun::IdleForGood() {
-  if (platform_.Timers().NextDue()) {
+  const FormTimers& timers = platform_.Timers();
+  if (timers.Enabled(TimerId::Timer1) && timers.Interval(TimerId::Timer1) > 0) {
     idleSince_.reset();
     return false;
   }

@@ -35,9 +35,9 @@ class MemoryRun {
   // Delivers timer expiries and scripted events in time order up to `until` (events before
   // timers due at the same moment); stops at once when the process ends.
   void RunUntil(std::int64_t until);
-  // Runs until Timer1 has fired `count` more times, the process ends, or nothing is left to
-  // happen: no timer runs and no input is due but a repeated one that has come round once
-  // without starting a timer.
+  // Runs until Timer1 has fired `count` more times, the process ends, or it cannot fire any
+  // more: it is stopped and nothing is due but repeated input that came round once without
+  // starting it.
   void RunTicks(std::int64_t count);
 
   // Called after every expiry of Timer1 with the number of expiries so far.
