@@ -46,7 +46,8 @@ bool ParseInt(std::string_view text, Int& value) {
   return error == std::errc() && stop == end;
 }
 
-// The engine's surface is at most 32767 pixels each way; memory allows 16000 x 16000 pixels.
+// The engine takes surfaces up to 32767 pixels each way; a run holds two frames of the size, so
+// their area stays within 16000 x 16000 pixels.
 bool ParseSize(std::string_view text, std::int32_t& width, std::int32_t& height) {
   constexpr std::int32_t kLongestSide = 32767;
   constexpr std::int64_t kMostPixels = std::int64_t{16000} * 16000;
