@@ -1,10 +1,14 @@
 #pragma once
-// A store and runs of the program on the memory platform, for tests.
+// Runs of the program on the memory platform over a store of their own, and what their call
+// logs say, for tests.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "registry/mod_registry.h"
@@ -13,37 +17,31 @@
 
 namespace quellar::testing_support {
 
+using memory::ScriptedEvent;
+using Kind = ScriptedEvent::Kind;
+using RunPtr = std::unique_ptr<memory::MemoryRun>;
+
 class RunFixture : public ::testing::Test {
  protected:
-  std::unique_ptr<memory::MemoryRun> StartRun(memory::MemoryConfig config) {
+  RunPtr StartRun(memory::MemoryConfig config) {
     auto run = std::make_unique<memory::MemoryRun>(store_, std::move(config));
     run->Start();
     return run;
   }
 
-  std::unique_ptr<memory::MemoryRun> StartFullScreen(std::int32_t width = 1024,
-                                                     std::int32_t height = 768) {
-    memory::MemoryConfig config;
-    config.screenWidth = width;
-    config.screenHeight = height;
-    return StartRun(std::move(config));
-  }
-
-  // A preview inside the host window `host` of width x height pixels.
-  std::unique_ptr<memory::MemoryRun> StartPreview(Handle host, std::int32_t width,
-                                                  std::int32_t height) {
-    memory::MemoryConfig config;
-    config.commandLine = "/p " + std::to_string(host);
-    config.hostWindows[host] = Rect{0, 0, width, height};
-    return StartRun(std::move(config));
+  // Its log holds every call, block copies included.
+  RunPtr StartFullScreen(std::int32_t width = 1024, std::int32_t height = 768,
+                         std::uint64_t seed = 1) {
+    return StartRun({.screenWidth = width,
+                     .screenHeight = height,
+                     .logging = memory::Logging::kCallsAndDrawing,
+                     .seed = seed});
   }
 
   // Presses every key at virtual time `at`.
-  static void PressKeys(memory::MemoryRun& run, std::int64_t at,
-                        std::initializer_list<std::int16_t> keys) {
-    for (const std::int16_t key : keys) {
-      run.Schedule({.at = at, .kind = memory::ScriptedEvent::Kind::Key, .code = key});
-    }
+  static void Press(memory::MemoryRun& run, std::int64_t at,
+                    std::initializer_list<std::int16_t> keys) {
+    for (const std::int16_t key : keys) run.Schedule({.at = at, .kind = Kind::Key, .code = key});
   }
 
   void Store(const std::string& name, const std::string& text, const std::string& letter) {
@@ -57,5 +55,63 @@ class RunFixture : public ::testing::Test {
 
   registry::SqliteStore store_{":memory:"};
 };
+
+inline const softgdi::Surface& BackBuffer(memory::MemoryRun& run) {
+  return *run.Platform().Gdi().SurfaceOf(run.Engine().state.hdcBuffer);
+}
+
+// The box of `surface` at (x, y) holds the pixels of `picture` at (px, py), or black without one.
+inline bool Shows(const softgdi::Surface& surface, std::int32_t x, std::int32_t y,
+                  std::int32_t width, std::int32_t height,
+                  const softgdi::Surface* picture = nullptr, std::int32_t px = 0,
+                  std::int32_t py = 0) {
+  for (std::int32_t dy = 0; dy < height; ++dy) {
+    for (std::int32_t dx = 0; dx < width; ++dx) {
+      if (surface.At(x + dx, y + dy) != (picture ? picture->At(px + dx, py + dy) : 0)) return false;
+    }
+  }
+  return true;
+}
+
+// The calls of the run's log from `first` on.
+inline std::vector<std::string> CallsFrom(const memory::MemoryRun& run, std::size_t first) {
+  const std::vector<std::string>& calls = run.Platform().Calls();
+  return {calls.begin() + static_cast<std::ptrdiff_t>(first), calls.end()};
+}
+
+struct Blit {
+  int x = 0, y = 0, width = 0, height = 0, source = 0, sourceX = 0, sourceY = 0;
+};
+
+// The block copies of the log from call `first` on that copy from `source`.
+inline std::vector<Blit> BlitsFrom(const memory::MemoryRun& run, std::size_t first, Handle source) {
+  std::vector<Blit> blits;
+  for (const std::string& call : CallsFrom(run, first)) {
+    Blit b;
+    const int read = std::sscanf(call.c_str(), "BitBlt(%*d, %d, %d, %d, %d, %d, %d, %d", &b.x, &b.y,
+                                 &b.width, &b.height, &b.source, &b.sourceX, &b.sourceY);
+    if (read == 7 && b.source == source) blits.push_back(b);
+  }
+  return blits;
+}
+
+struct CellDraw {
+  int x = 0, y = 0, glyph = 0, shade = 0;
+  bool operator==(const CellDraw&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const CellDraw& d) {
+    return out << "(" << d.x << "," << d.y << ": " << d.glyph << "/" << d.shade << ")";
+  }
+};
+
+// The glyph cells drawn from call `first` on.
+inline std::vector<CellDraw> CellDraws(const memory::MemoryRun& run, std::size_t first) {
+  std::vector<CellDraw> draws;
+  for (const Blit& b : BlitsFrom(run, first, run.Engine().state.hdcGlyphs)) {
+    if (b.width == 16 && b.height == 20) {
+      draws.push_back({b.x, b.y, b.sourceX / 16, b.sourceY / 22});
+    }
+  }
+  return draws;
+}
 
 }  // namespace quellar::testing_support

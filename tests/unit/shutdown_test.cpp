@@ -1,97 +1,78 @@
-// Ending a full-screen run gives the desktop back and stores the hotkey settings.
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+// Ending a full-screen run gives the desktop back and stores the hotkey settings, whichever
+// way it ends.
 
 #include "run_fixture.h"
 
 namespace quellar {
 namespace {
 
-using memory::ScriptedEvent;
-using Kind = ScriptedEvent::Kind;
+using testing_support::Kind;
+using testing_support::ScriptedEvent;
 using ShutdownTest = testing_support::RunFixture;
 
+// The settings are stored before the device contexts go, and the window closes last.
 TEST_F(ShutdownTest, DoubleClickRestoresTheDesktopInOrder) {
   const auto run = StartFullScreen(800, 600);
-  const std::size_t startCalls = run->Platform().Calls().size();
   run->Schedule({.at = 100, .kind = Kind::DoubleClick});
+  run->RunUntil(99);
+  const std::size_t startCalls = run->Platform().Calls().size();
   run->RunUntil(1000);
-
-  ASSERT_TRUE(run->Ended());
   EXPECT_EQ(run->EndedAt(), 100);
-  const std::vector<std::string> calls(run->Platform().Calls().begin() +
-                                          static_cast<std::ptrdiff_t>(startCalls),
-                                      run->Platform().Calls().end());
-  EXPECT_THAT(calls, testing::ElementsAre("ShowCursor(1)", "SetWindowPos(65552, -2, 0, 0, 0, 0, 1)",
-                                          "SystemParametersInfo(97, 0, 0, 0)", "DeleteDC(2)",
-                                          "DeleteDC(5)", "DeleteDC(8)", "DeleteDC(11)",
-                                          "DeleteDC(14)", "CloseMainWindow()", "EndProcess()"));
-  EXPECT_EQ(run->Platform().CursorCount(), 0);
-  EXPECT_EQ(run->Platform().ScreenSaverFlag(), 0);
+  EXPECT_THAT(
+      testing_support::CallsFrom(*run, startCalls),
+      testing::ElementsAre("ShowCursor(1)", "SetWindowPos(65552, -2, 0, 0, 0, 0, 1)",
+                           "SystemParametersInfo(97, 0, 0, 0)", "RegSetValueEx(\"speed\", 3) = 0",
+                           "RegSetValueEx(\"chain\", 3) = 0", "RegSetValueEx(\"randm\", 1) = 0",
+                           "DeleteDC(2)", "DeleteDC(5)", "DeleteDC(8)", "DeleteDC(11)",
+                           "DeleteDC(14)", "CloseMainWindow()", "EndProcess()"));
   EXPECT_FALSE(run->Platform().Window().exists);
-  EXPECT_EQ(Stored("speed", "B"), "41");
-  EXPECT_EQ(Stored("chain", "B"), "28");
-  EXPECT_EQ(Stored("randm", "S"), "True");
 }
 
-TEST_F(ShutdownTest, StoredSettingsComeBackInTheNextRun) {
-  Store("speed", "31", "B");
-  Store("randm", "False", "S");
-  Store("chain", "12", "B");
-  auto first = StartFullScreen();
-  first->Schedule({.at = 50, .kind = Kind::Key, .code = 27});
-  first->Schedule({.at = 60, .kind = Kind::Key, .code = 27});
-  first->RunUntil(100);
-  ASSERT_TRUE(first->Ended());
-  const auto second = StartFullScreen();
-  EXPECT_EQ(second->Engine().state.tickInterval, 31);
-  EXPECT_EQ(second->Engine().state.chainLength, 12);
-  EXPECT_EQ(second->Engine().state.randomDeleting, 0);
-}
-
-// One byte holds the interval; a longer one is not stored and the older value stays.
-TEST_F(ShutdownTest, AnIntervalAboveOneByteKeepsTheOlderValue) {
-  Store("speed", "200", "B");
-  const auto run = StartFullScreen();
-  run->Engine().state.tickInterval = 301;
-  run->Schedule({.at = 10, .kind = Kind::DoubleClick});
-  run->RunUntil(20);
-  EXPECT_EQ(Stored("speed", "B"), "200");
-}
-
-TEST_F(ShutdownTest, MouseMovementEndsTheRunOnlyWhenAskedTo) {
-  for (const bool closeOnMove : {false, true}) {
-    Store("MouseMove", closeOnMove ? "1" : "0", "B");
-    const auto run = StartFullScreen();
-    for (int i = 1; i <= 8; ++i) run->Schedule({.at = i * 10, .kind = Kind::Move});
-    run->RunUntil(75);
-    EXPECT_FALSE(run->Ended()) << "seven movements are only counted";
-    run->RunUntil(200);
-    EXPECT_EQ(run->Ended(), closeOnMove);
-    if (closeOnMove) {
-      EXPECT_EQ(run->EndedAt(), 80);
-    }
+// Keypad + at 100 ms (ticks then come every 31 ms: 131, 162, ... 317), Enter and keypad * change
+// what each way out must store, and the next run starts from it. Ten movements from 250 ms on
+// end the run at the eighth only when that is asked for.
+TEST_F(ShutdownTest, EveryWayOutStoresTheSettings) {
+  struct Exit {
+    const char* name;
+    std::int64_t endsAt;
+    bool boxDrawn;
+    const char* skipFailScreen;
+    const char* closeOnMove;
+    std::vector<ScriptedEvent> events;
+  };
+  const ScriptedEvent space{.at = 300, .kind = Kind::Key, .code = 32};
+  const ScriptedEvent escape{.at = 300, .kind = Kind::Key, .code = 27};
+  const std::vector<Exit> exits = {
+      {"double click", 300, false, "0", "0", {{.at = 300, .kind = Kind::DoubleClick}}},
+      {"second press", 3000, true, "0", "0", {space, {.at = 3000, .kind = Kind::Button}}},
+      {"second press at once", 310, false, "0", "0", {space, {.at = 310, .kind = Kind::Button}}},
+      {"skipped failure screen", 317, false, "1", "0", {escape}},
+      {"eighth movement", 257, false, "0", "1", {}},
+  };
+  for (const Exit& exit : exits) {
+    SCOPED_TRACE(exit.name);
+    Store("speed", "41", "B");
+    Store("chain", "28", "B");
+    Store("randm", "True", "S");
+    Store("SysFailScreen", exit.skipFailScreen, "B");
+    Store("MouseMove", exit.closeOnMove, "B");
+    const auto run = StartFullScreen(1024, 768);
+    Press(*run, 100, {107});
+    Press(*run, 200, {13, 106});
+    for (const ScriptedEvent& event : exit.events) run->Schedule(event);
+    for (std::int64_t at = 250; at < 260; ++at) run->Schedule({.at = at, .kind = Kind::Move});
+    run->RunUntil(10000);
+    EXPECT_EQ(run->EndedAt(), exit.endsAt);
+    EXPECT_EQ(testing_support::BlitsFrom(*run, 0, run->Engine().state.hdcFailBox).size(),
+              exit.boxDrawn ? 1u : 0u);
+    EXPECT_EQ(Stored("speed", "B") + Stored("chain", "B") + Stored("randm", "S"), "3129False");
+    EXPECT_EQ(std::make_tuple(run->Platform().CursorCount(), run->Platform().ScreenSaverFlag()),
+              std::make_tuple(0, 0));
+    const auto next = StartFullScreen();
+    const engine::EngineState& s = next->Engine().state;
+    EXPECT_EQ(std::tie(s.tickInterval, s.chainLength, s.randomDeleting),
+              std::make_tuple(31, 29, 0));
   }
-}
-
-TEST_F(ShutdownTest, APreviewIgnoresInputAndStoresNothing) {
-  const auto run = StartPreview(5, 200, 150);
-  for (const Kind kind : {Kind::Key, Kind::Button, Kind::DoubleClick, Kind::Move}) {
-    run->Schedule({.at = 10, .kind = kind, .code = 27});
-  }
-  run->RunUntil(500);
-  EXPECT_FALSE(run->Ended());
-  EXPECT_EQ(Stored("speed", "B"), "<none>");
-}
-
-TEST_F(ShutdownTest, TimerTicksPresentTheBackBuffer) {
-  const auto run = StartFullScreen(64, 40);
-  run->RunUntil(41 * 3);
-  EXPECT_EQ(run->Timer1Ticks(), 3);
-  const softgdi::Surface& frame = run->Platform().Frame();
-  EXPECT_EQ(frame.width, 64);
-  EXPECT_EQ(frame.height, 40);
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 // Start-up: the surface and grid, the settings and their defaults, the installation record, and
-// the platform calls of a full-screen and a preview start in order.
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+// the platform and registry calls of a full-screen and a preview start in order.
 
 #include "run_fixture.h"
 
@@ -10,182 +7,126 @@ namespace quellar {
 namespace {
 
 using testing::ElementsAre;
-
-struct GridCase {
-  std::int32_t screenWidth;
-  std::int32_t screenHeight;
-  std::int16_t colCount;
-  std::int16_t rowCount;
-};
-
-class GridTest : public testing_support::RunFixture,
-                 public testing::WithParamInterface<GridCase> {};
-
-TEST_P(GridTest, CountsPartialCellsOfThreePixelsOrMore) {
-  const GridCase& grid = GetParam();
-  const auto run = StartFullScreen(grid.screenWidth, grid.screenHeight);
-  const engine::EngineState& state = run->Engine().state;
-  EXPECT_EQ(state.surfaceWidth, grid.screenWidth);
-  EXPECT_EQ(state.surfaceHeight, grid.screenHeight);
-  EXPECT_EQ(state.colCount, grid.colCount);
-  EXPECT_EQ(state.rowCount, grid.rowCount);
-  EXPECT_EQ(state.columnTable.Columns(), grid.colCount);
-  const Rect& window = run->Platform().Window().rect;
-  EXPECT_EQ(window.right - window.left, grid.screenWidth) << "the window covers the screen";
-  EXPECT_EQ(window.bottom - window.top, grid.screenHeight);
-}
-
-INSTANTIATE_TEST_SUITE_P(Screens, GridTest,
-                         testing::Values(GridCase{1024, 768, 64, 39}, GridCase{1280, 1024, 80, 52},
-                                         GridCase{1366, 768, 86, 39}, GridCase{1920, 1080, 120, 54},
-                                         GridCase{1680, 1050, 105, 53}, GridCase{1362, 768, 85, 39},
-                                         GridCase{1363, 768, 86, 39}, GridCase{16, 120, 1, 6},
-                                         GridCase{800, 602, 50, 30}, GridCase{800, 603, 50, 31}));
-
+using testing_support::Kind;
 using StartupTest = testing_support::RunFixture;
 
-TEST_F(StartupTest, DefaultsWhenNothingIsStored) {
-  const auto run = StartFullScreen(1024, 768);
-  const engine::EngineState& state = run->Engine().state;
-  EXPECT_EQ(state.tickInterval, 41);
-  EXPECT_EQ(state.chainLength, 28);
-  EXPECT_EQ(state.randomDeleting, engine::kTrue);
-  EXPECT_EQ(state.skipFailScreen, engine::kFalse);
-  EXPECT_EQ(state.closeOnMouseMove, engine::kFalse);
-  EXPECT_EQ(run->Platform().Timers().Interval(TimerId::Timer1), 41);
-  EXPECT_TRUE(run->Platform().Timers().Enabled(TimerId::Timer1));
-  EXPECT_EQ(state.failPhase, 0);
-  EXPECT_EQ(state.failMessage,
-            std::string(std::initializer_list<char>{40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}));
+TEST_F(StartupTest, GridsCountPartialCellsOfThreePixelsOrMore) {
+  const std::vector<std::array<int, 4>> grids = {
+      {1024, 768, 64, 39},   {1280, 1024, 80, 52},  {1366, 768, 86, 39},
+      {1920, 1080, 120, 54}, {1680, 1050, 105, 53}, {1362, 768, 85, 39},
+      {1363, 768, 86, 39},   {800, 602, 50, 30},    {800, 603, 50, 31}};
+  for (const auto& [width, height, columns, rows] : grids) {
+    const auto run = StartFullScreen(width, height);
+    const engine::EngineState& s = run->Engine().state;
+    const Rect& window = run->Platform().Window().rect;
+    EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount),
+              std::make_tuple(width, height, columns, rows));
+    EXPECT_EQ(std::tie(window.right, window.bottom), std::tie(width, height)) << "covers it";
+  }
 }
 
-struct StoredCase {
-  const char* name;
-  const char* text;
-  const char* letter;
-  std::int16_t engine::EngineState::*field;
-  std::int16_t expected;
-};
-
-class StoredSettingTest : public testing_support::RunFixture,
-                          public testing::WithParamInterface<StoredCase> {};
-
-TEST_P(StoredSettingTest, IsConvertedIntoItsField) {
-  Store(GetParam().name, GetParam().text, GetParam().letter);
-  const auto run = StartFullScreen(1024, 768);  // 39 rows
-  EXPECT_EQ(run->Engine().state.*GetParam().field, GetParam().expected);
+// On a screen of 39 rows, where chains may be 41 long.
+TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
+  using S = engine::EngineState;
+  struct Case {
+    const char *name, *text, *letter;
+    std::int16_t S::*field;
+    std::int16_t expected;
+  };
+  for (const Case& c :
+       {Case{"speed", "31", "B", &S::tickInterval, 31},
+        Case{"speed", "0", "B", &S::tickInterval, 0},
+        Case{"speed", "255", "B", &S::tickInterval, 255},
+        Case{"chain", "50", "B", &S::chainLength, 41}, Case{"chain", "1", "B", &S::chainLength, 1},
+        Case{"chain", "0", "B", &S::chainLength, 0},
+        Case{"randm", "fAlSe", "S", &S::randomDeleting, 0},
+        Case{"randm", "0", "S", &S::randomDeleting, 0},
+        Case{"randm", "7", "S", &S::randomDeleting, -1},
+        Case{"randm", "maybe", "S", &S::randomDeleting, -1},
+        Case{"SysFailScreen", "2", "B", &S::skipFailScreen, -1},
+        Case{"MouseMove", "1", "B", &S::closeOnMouseMove, -1}}) {
+    Store(c.name, c.text, c.letter);
+    const auto run = StartFullScreen();
+    EXPECT_EQ(run->Engine().state.*c.field, c.expected) << c.name << " " << c.text;
+    // An interval of 0 never fires, and repeated input does not keep such a run going for ever.
+    run->Schedule({.at = 10, .kind = Kind::Key, .code = 13, .every = 100});
+    run->RunTicks(3);
+    EXPECT_EQ(run->Timer1Ticks(), run->Engine().state.tickInterval == 0 ? 0 : 3);
+  }
 }
 
-using S = engine::EngineState;
-INSTANTIATE_TEST_SUITE_P(
-    Values, StoredSettingTest,
-    testing::Values(StoredCase{"speed", "31", "B", &S::tickInterval, 31},
-                    StoredCase{"speed", "0", "B", &S::tickInterval, 0},
-                    StoredCase{"speed", "255", "B", &S::tickInterval, 255},
-                    StoredCase{"chain", "50", "B", &S::chainLength, 41},
-                    StoredCase{"chain", "41", "B", &S::chainLength, 41},
-                    StoredCase{"chain", "1", "B", &S::chainLength, 1},
-                    StoredCase{"chain", "0", "B", &S::chainLength, 0},
-                    StoredCase{"randm", "False", "S", &S::randomDeleting, 0},
-                    StoredCase{"randm", "fAlSe", "S", &S::randomDeleting, 0},
-                    StoredCase{"randm", "0", "S", &S::randomDeleting, 0},
-                    StoredCase{"randm", "7", "S", &S::randomDeleting, -1},
-                    StoredCase{"randm", "maybe", "S", &S::randomDeleting, -1},
-                    StoredCase{"randm", "", "S", &S::randomDeleting, -1},
-                    StoredCase{"SysFailScreen", "1", "B", &S::skipFailScreen, -1},
-                    StoredCase{"SysFailScreen", "2", "B", &S::skipFailScreen, -1},
-                    StoredCase{"MouseMove", "1", "B", &S::closeOnMouseMove, -1},
-                    StoredCase{"MouseMove", "0", "B", &S::closeOnMouseMove, 0}));
-
-TEST_F(StartupTest, StoredSpeedOfZeroLeavesTheAnimationTimerIdle) {
-  Store("speed", "0", "B");
-  const auto run = StartFullScreen();
-  run->RunUntil(5000);
-  EXPECT_EQ(run->Timer1Ticks(), 0);
-}
-
-TEST_F(StartupTest, PreviewHasAFixedSurfaceAndClampsTheChain) {
-  const auto run = StartPreview(77, 152, 112);
-  const engine::EngineState& state = run->Engine().state;
-  EXPECT_EQ(state.surfaceWidth, 320);
-  EXPECT_EQ(state.surfaceHeight, 240);
-  EXPECT_EQ(state.colCount, 20);
-  EXPECT_EQ(state.rowCount, 12);
-  EXPECT_EQ(state.chainLength, 14);
-  EXPECT_EQ(state.previewRect.right, 152);
-  EXPECT_EQ(state.previewRect.bottom, 112);
-}
-
-TEST_F(StartupTest, RecordsTheInstallation) {
-  memory::MemoryConfig config;
-  config.program = ProgramInfo{"C:\\Windows\\System32", "Quellar", "QuellarScreensaver", 2, 0, 0};
-  StartRun(config);
-  EXPECT_EQ(Stored("Install_Dir", "S"), "C:\\Windows\\System32");
-  EXPECT_EQ(Stored("Exe_Name", "S"), "Quellar.exe");
-  EXPECT_EQ(Stored("versionMajor", "D"), "2");
-  EXPECT_EQ(Stored("versionMinor", "D"), "0");
-  EXPECT_EQ(Stored("versionRevision", "D"), "0");
-}
-
+// The installation is recorded before the settings are read, and everything is in place
+// before the window shows. With nothing stored, the defaults hold.
 TEST_F(StartupTest, FullScreenStartCallsThePlatformInOrder) {
   const auto run = StartFullScreen(1024, 768);
-  const std::vector<std::string>& calls = run->Platform().Calls();
-  EXPECT_THAT(calls, ElementsAre("SystemParametersInfo(114, 0, 0, 0)",
-                                 "CreateWindow(frmMain, hidden)",
-                                 "SetTimerInterval(\"Timer1\", 41)",
-                                 "GetWindowDC(65552)",
-                                 "CreateCompatibleDC(1) = 2",
-                                 "CreateCompatibleBitmap(1, 1024, 768) = 4",
-                                 "SelectObject(2, 4)",
-                                 "CreateCompatibleDC(1) = 5",
-                                 "LoadBitmapResource(101) = 7",
-                                 "SelectObject(5, 7)",
-                                 "CreateCompatibleDC(1) = 8",
-                                 "LoadBitmapResource(102) = 10",
-                                 "SelectObject(8, 10)",
-                                 "CreateCompatibleDC(1) = 11",
-                                 "LoadBitmapResource(103) = 13",
-                                 "SelectObject(11, 13)",
-                                 "CreateCompatibleDC(1) = 14",
-                                 "LoadBitmapResource(104) = 16",
-                                 "SelectObject(14, 16)",
-                                 "SetTimerEnabled(\"Timer1\", 1)",
-                                 "SetWindowPos(65552, -1, 0, 0, 1024, 768, 64)",
-                                 "SystemParametersInfo(97, -1, 0, 0)",
-                                 "ShowCursor(0)"));
-  EXPECT_EQ(run->Platform().CursorCount(), -1);
-  EXPECT_EQ(run->Platform().ScreenSaverFlag(), 1);
-  EXPECT_TRUE(run->Platform().Window().topmost);
+  EXPECT_THAT(
+      run->Platform().Calls(),
+      ElementsAre(
+          "SystemParametersInfo(114, 0, 0, 0)", "RegSetValueEx(\"Install_Dir\", 1) = 0",
+          "RegSetValueEx(\"Exe_Name\", 1) = 0", "RegSetValueEx(\"versionMajor\", 4) = 0",
+          "RegSetValueEx(\"versionMinor\", 4) = 0", "RegSetValueEx(\"versionRevision\", 4) = 0",
+          "RegQueryValueEx(\"SysFailScreen\") = 2", "RegQueryValueEx(\"MouseMove\") = 2",
+          "RegQueryValueEx(\"speed\") = 2", "RegQueryValueEx(\"chain\") = 2",
+          "RegQueryValueEx(\"randm\") = 2", "CreateWindow(frmMain, hidden)",
+          "SetTimerInterval(\"Timer1\", 41)", "GetWindowDC(65552)", "CreateCompatibleDC(1) = 2",
+          "CreateCompatibleBitmap(1, 1024, 768) = 4", "SelectObject(2, 4)",
+          "CreateCompatibleDC(1) = 5", "LoadBitmapResource(101) = 7", "SelectObject(5, 7)",
+          "CreateCompatibleDC(1) = 8", "LoadBitmapResource(102) = 10", "SelectObject(8, 10)",
+          "CreateCompatibleDC(1) = 11", "LoadBitmapResource(103) = 13", "SelectObject(11, 13)",
+          "CreateCompatibleDC(1) = 14", "LoadBitmapResource(104) = 16", "SelectObject(14, 16)",
+          "SetTimerEnabled(\"Timer1\", 1)", "SetWindowPos(65552, -1, 0, 0, 1024, 768, 64)",
+          "SystemParametersInfo(97, -1, 0, 0)", "ShowCursor(0)"));
+  EXPECT_EQ(std::make_tuple(run->Platform().CursorCount(), run->Platform().ScreenSaverFlag(),
+                            run->Platform().Window().topmost),
+            std::make_tuple(-1, 1, true));
+  EXPECT_TRUE(testing_support::Shows(testing_support::BackBuffer(*run), 0, 0, 1024, 768))
+      << "the rain starts on black";
+  EXPECT_EQ(Stored("Install_Dir", "S") + " " + Stored("Exe_Name", "S"), "C:\\Quellar Quellar.exe");
+  EXPECT_EQ(
+      Stored("versionMajor", "D") + Stored("versionMinor", "D") + Stored("versionRevision", "D"),
+      "200");
+  const engine::EngineState& s = run->Engine().state;
+  EXPECT_EQ(std::tie(s.tickInterval, s.chainLength, s.randomDeleting, s.skipFailScreen,
+                     s.closeOnMouseMove),
+            std::make_tuple(41, 28, -1, 0, 0));
+  EXPECT_EQ(s.failMessage,
+            std::string({40, 36, 0, 24, 8, 41, 42, 37, 39, 0, 45, 0, 43, 1, 1, 44, 0}));
 }
 
+// A preview has a fixed surface, shows its top-left corner, takes nothing from the desktop, and
+// ignores every input.
 TEST_F(StartupTest, PreviewStartCallsThePlatformInOrder) {
-  const auto run = StartPreview(2690548, 152, 112);
+  memory::MemoryConfig config{.commandLine = "/p 2690548"};
+  config.hostWindows[2690548] = Rect{0, 0, 152, 112};
+  const auto run = StartRun(config);
   std::vector<std::string> calls = run->Platform().Calls();
-  // The drawing objects are the same as in a full-screen start.
-  std::erase_if(calls, [](const std::string& call) {
-    return call.starts_with("Create") || call.starts_with("Select") ||
+  std::erase_if(calls, [](const std::string& call) {  // as in a full-screen start
+    return call.starts_with("Reg") || call.starts_with("Create") || call.starts_with("Select") ||
            call.starts_with("LoadBitmap") || call.starts_with("GetWindowDC");
   });
-  EXPECT_THAT(calls, ElementsAre("SystemParametersInfo(114, 0, 0, 0)",
-                                 "GetClientRect(2690548)",
-                                 "SetTimerInterval(\"Timer1\", 41)",
-                                 "SetTimerEnabled(\"Timer1\", 1)",
-                                 "SetCaption(65552, \"Preview\")",
-                                 "GetWindowLong(65552, -16)",
-                                 "SetWindowLong(65552, -16, 1073741824)",
-                                 "SetParent(65552, 2690548)",
-                                 "SetWindowLong(65552, -8, 2690548)",
-                                 "SetWindowPos(65552, 0, 0, 0, 152, 112, 84)"));
-  EXPECT_EQ(run->Platform().CursorCount(), 0) << "a preview leaves the pointer alone";
+  EXPECT_THAT(calls,
+              ElementsAre("SystemParametersInfo(114, 0, 0, 0)", "GetClientRect(2690548)",
+                          "SetTimerInterval(\"Timer1\", 41)", "SetTimerEnabled(\"Timer1\", 1)",
+                          "SetCaption(65552, \"Preview\")", "GetWindowLong(65552, -16)",
+                          "SetWindowLong(65552, -16, 1073741824)", "SetParent(65552, 2690548)",
+                          "SetWindowLong(65552, -8, 2690548)",
+                          "SetWindowPos(65552, 0, 0, 0, 152, 112, 84)"));
+  EXPECT_EQ(run->Platform().CursorCount(), 0);
   EXPECT_EQ(run->Platform().ScreenSaverFlag(), 0);
-}
-
-// The preview shows the top-left corner of its 320 x 240 surface.
-TEST_F(StartupTest, PreviewWindowShowsTheTopLeftOfTheSurface) {
-  const auto run = StartPreview(9, 152, 112);
-  run->RunTicks(1);
-  EXPECT_EQ(run->Platform().Frame().width, 152);
-  EXPECT_EQ(run->Platform().Frame().height, 112);
+  const engine::EngineState& s = run->Engine().state;
+  EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount, s.chainLength),
+            std::make_tuple(320, 240, 20, 12, 14));
+  Press(*run, 10, {13, 36, 106, 107, 109, 111, 112, 32, 27});
+  for (const Kind kind : {Kind::Button, Kind::DoubleClick, Kind::Move}) {
+    run->Schedule({.at = 20, .kind = kind});
+  }
+  run->RunUntil(100);
+  EXPECT_EQ(std::tie(run->Platform().Frame().width, run->Platform().Frame().height),
+            std::make_tuple(152, 112));
+  EXPECT_FALSE(run->Ended());
+  EXPECT_EQ(std::tie(s.tickInterval, s.failPhase, s.helpVisible, s.osdText),
+            std::make_tuple(41, 0, 0, ""));
+  EXPECT_EQ(Stored("speed", "B"), "<none>");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <memory>
 
-#include "engine/runtime_error.h"
 #include "registry/sqlite/sqlite_store.h"
 #include "tools/render/png_writer.h"
 #include "tools/render/render_options.h"
+#include "tools/render/resident_memory.h"
 #include "tools/render/state_json.h"
 #include "windows/memory/memory_run.h"
 
@@ -27,6 +27,8 @@ memory::MemoryConfig ConfigOf(const RenderOptions& options) {
   config.screenHeight = options.screenHeight;
   config.hostWindows[1] = Rect{0, 0, options.hostWidth, options.hostHeight};
   config.seed = options.seed;
+  // A long run would keep every call it makes; nothing here reads them.
+  config.logging = memory::Logging::kOff;
   return config;
 }
 
@@ -52,6 +54,27 @@ bool WriteState(const memory::MemoryRun& run, const std::string& file) {
   return true;
 }
 
+void PrintResidentSize(std::int64_t tick) {
+  const std::optional<std::int64_t> kilobytes = ResidentKilobytes();
+  // Flushed: a long run shows its progress as it goes.
+  std::cout << "tick " << tick << ": resident "
+            << (kilobytes ? std::to_string(*kilobytes) + " kB" : "unknown") << std::endl;
+}
+
+void PrintEnd(const memory::MemoryRun& run) {
+  if (!run.Error().empty()) {
+    std::cerr << "quellar-render: run-time error: " << run.Error() << "\n";
+    std::cout << "the program stopped with a run-time error at " << *run.EndedAt() << " ms in tick "
+              << run.Timer1Ticks() << "\n";
+  } else if (run.Ended()) {
+    std::cout << "the program ended at " << *run.EndedAt() << " ms after " << run.Timer1Ticks()
+              << " ticks\n";
+  } else {
+    std::cout << "still running at " << run.Now() << " ms after " << run.Timer1Ticks()
+              << " ticks\n";
+  }
+}
+
 void Advance(memory::MemoryRun& run, const RenderOptions& options) {
   if (options.ticks) {
     run.RunTicks(*options.ticks - run.Timer1Ticks());
@@ -71,25 +94,19 @@ int Render(const RenderOptions& options) {
     for (const PictureAt& picture : options.pictures) {
       if (picture.tick == tick) written = WritePicture(run, picture.file) && written;
     }
+    if (options.residentEvery > 0 && tick % options.residentEvery == 0) PrintResidentSize(tick);
   });
   run.Start();
   Advance(run, options);
   store.FinishPendingWrites();
-
-  if (run.Ended()) {
-    std::cout << "the program ended at " << *run.EndedAt() << " ms after " << run.Timer1Ticks()
-              << " ticks\n";
-  } else {
-    std::cout << "still running at " << run.Now() << " ms after " << run.Timer1Ticks()
-              << " ticks\n";
-  }
+  PrintEnd(run);
   if (run.Platform().Frame().pixels.empty()) {
     std::cout << "no window was shown: no picture written\n";
   } else {
     written = WritePicture(run, options.pngFile) && written;
   }
   if (!options.stateFile.empty()) written = WriteState(run, options.stateFile) && written;
-  if (!written) return kRuntimeError;
+  if (!written || !run.Error().empty()) return kRuntimeError;
   if (store.Reported()) return kStoreNotUsable;
   return run.Ended() ? kEnded : kStillRunning;
 }
@@ -110,10 +127,5 @@ int main(int argc, char** argv) {
     std::cout << kRenderUsage;
     return 0;
   }
-  try {
-    return Render(options);
-  } catch (const quellar::RuntimeError& error) {
-    std::cerr << "quellar-render: run-time error: " << error.what() << "\n";
-    return kRuntimeError;
-  }
+  return Render(options);
 }

@@ -24,16 +24,19 @@ Input, at virtual times in milliseconds (each may be given several times):
   --click MS[:BUTTON]   a mouse button press (BUTTON 1 left, 2 right, 4 middle; default 1)
   --dblclick MS         a double click
   --move MS[:X,Y]       a pointer movement (to X,Y; default 0,0)
+  --repeat MS           all of this input comes again every MS milliseconds, for the whole run
 Output:
   --png FILE            the window's picture at the end (default quellar.png)
   --png-at TICK:FILE    also the picture right after tick TICK
   --state FILE          the engine state as JSON at the end
+  --resident-every N    print the process's resident memory after every N ticks
   --help                this text
 
 It prints whether the run ended and when. Exit status: 0 the run was still going at the end,
-10 the program ended (and at which virtual time it says), 1 a run-time error, 2 a bad option,
-3 the settings store could not be used as asked (the run went on, as the program would, with
-the settings it could read; one line on stderr says what went wrong).
+10 the program ended (and at which virtual time it says), 1 a run-time error ended it (the
+picture is still written) or a file could not be written, 2 a bad option, 3 the settings store
+could not be used as asked (the run went on, as the program would, with the settings it could
+read; one line on stderr says what went wrong).
 )";
 
 namespace {
@@ -45,11 +48,20 @@ bool ParseInt(std::string_view text, Int& value) {
   return error == std::errc() && stop == end;
 }
 
+// The engine takes surfaces up to 32767 pixels each way; a run holds two frames of the size, so
+// their area stays within 16000 x 16000 pixels.
 bool ParseSize(std::string_view text, std::int32_t& width, std::int32_t& height) {
+  constexpr std::int32_t kLongestSide = 32767;
+  constexpr std::int64_t kMostPixels = std::int64_t{16000} * 16000;
   const std::size_t x = text.find('x');
   return x != std::string_view::npos && ParseInt(text.substr(0, x), width) &&
-         ParseInt(text.substr(x + 1), height) && width > 0 && height > 0 && width <= 16000 &&
-         height <= 16000;
+         ParseInt(text.substr(x + 1), height) && width > 0 && height > 0 && width <= kLongestSide &&
+         height <= kLongestSide && std::int64_t{width} * height <= kMostPixels;
+}
+
+// A count or a duration that must be above 0.
+bool ParsePositive(std::string_view text, std::int64_t& value) {
+  return ParseInt(text, value) && value > 0;
 }
 
 // "MS" or "MS:REST"; `rest` is empty when there is no colon.
@@ -138,6 +150,9 @@ const std::map<std::string, Setter, std::less<>>& Setters() {
       {"--click", EventSetter(Kind::Button)},
       {"--dblclick", EventSetter(Kind::DoubleClick)},
       {"--move", EventSetter(Kind::Move)},
+      {"--repeat", [](RenderOptions& o, std::string_view v) { return ParsePositive(v, o.repeat); }},
+      {"--resident-every",
+       [](RenderOptions& o, std::string_view v) { return ParsePositive(v, o.residentEvery); }},
       {"--png",
        [](RenderOptions& o, std::string_view v) {
          o.pngFile = v;
@@ -181,6 +196,7 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(const std::vector<st
   }
   if (options.ticks && options.milliseconds) return "give either --ticks or --time, not both";
   if (!options.ticks && !options.milliseconds) options.milliseconds = 2000;
+  for (memory::ScriptedEvent& event : options.events) event.every = options.repeat;
   return options;
 }
 

@@ -27,6 +27,8 @@ struct RenderOptions {
   std::optional<std::int64_t> ticks;
   std::optional<std::int64_t> milliseconds;
   std::vector<memory::ScriptedEvent> events;
+  std::int64_t repeat = 0;         // every event comes again this many milliseconds later; 0: once
+  std::int64_t residentEvery = 0;  // print the resident size after every so many ticks; 0: never
   std::string pngFile = "quellar.png";
   std::vector<PictureAt> pictures;
   std::string stateFile;

@@ -14,15 +14,17 @@ const char* NameOf(TimerId timer) { return timer == TimerId::Timer1 ? "Timer1" :
 }  // namespace
 
 MemoryPlatform::MemoryPlatform(registry::RegistryApi& registry, MemoryConfig config)
-    : registry_(registry),
-      config_(std::move(config)),
+    : config_(std::move(config)),
+      registry_(registry, [this](std::string call) { Log(std::move(call)); }),
       screenSaverFlag_(config_.screenSaverRunning) {
   // frmMain's design: both timers disabled, at these intervals.
   timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
   timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
 }
 
-void MemoryPlatform::Log(std::string call) { calls_.push_back(std::move(call)); }
+void MemoryPlatform::Log(std::string call) {
+  if (config_.logging != Logging::kOff) calls_.push_back(std::move(call));
+}
 
 void MemoryPlatform::EndProcess() {
   Log("EndProcess()");
@@ -179,7 +181,7 @@ Handle MemoryPlatform::LoadBitmapResource(std::int16_t id) {
 bool MemoryPlatform::BitBlt(Handle destination, std::int32_t x, std::int32_t y,
                             std::int32_t width, std::int32_t height, Handle source,
                             std::int32_t sourceX, std::int32_t sourceY, std::uint32_t rop) {
-  if (config_.logDrawing) {
+  if (config_.logging == Logging::kCallsAndDrawing) {
     Log(Call("BitBlt", destination, x, y, width, height, source, sourceX, sourceY, rop));
   }
   return gdi_.BitBlt(destination, x, y, width, height, source, sourceX, sourceY, rop);

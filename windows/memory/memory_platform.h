@@ -1,16 +1,21 @@
 #pragma once
 // The headless platform: pixel surfaces, a virtual clock, and system state a test can read.
-// It keeps a log of the calls the engine makes, with their arguments, in the order made.
+// It keeps a log of the calls the engine makes, with their arguments, in the order made: the
+// platform's own and the registry's value reads and writes.
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "engine/platform.h"
-#include "windows/timers/form_timers.h"
+#include "windows/memory/logging_registry.h"
 #include "windows/softgdi/soft_gdi.h"
+#include "windows/timers/form_timers.h"
 
 namespace quellar::memory {
+
+// What the call log keeps. A long run keeps nothing: the log grows with every call it keeps.
+enum class Logging { kOff, kCalls, kCallsAndDrawing };
 
 struct MemoryConfig {
   std::int32_t screenWidth = 1024;  // pixels; reported as 15 twips each
@@ -18,10 +23,10 @@ struct MemoryConfig {
   std::string commandLine = "/s";
   ProgramInfo program{"C:\\Quellar", "Quellar", "QuellarScreensaver", 2, 0, 0};
   bool prevInstance = false;
-  std::int32_t screenSaverRunning = 0;  // what action 114 answers at start
-  std::map<Handle, Rect> hostWindows;   // windows of other programs, by handle
-  bool logDrawing = false;              // also log BitBlt calls
-  std::uint64_t seed = 1;               // of the engine's random generator
+  std::int32_t screenSaverRunning = 0;   // what action 114 answers at start
+  std::map<Handle, Rect> hostWindows{};  // windows of other programs, by handle
+  Logging logging = Logging::kCalls;
+  std::uint64_t seed = 1;                // of the engine's random generator
 };
 
 // The window frmMain as the desktop would show it.
@@ -41,6 +46,8 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   static constexpr Handle kMainWindow = 0x10010;
 
   MemoryPlatform(registry::RegistryApi& registry, MemoryConfig config);
+  MemoryPlatform(const MemoryPlatform&) = delete;
+  MemoryPlatform& operator=(const MemoryPlatform&) = delete;
 
   // Observable state.
   const MemoryConfig& Config() const { return config_; }
@@ -101,8 +108,8 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   void EnsureWindow();
   void ResizeFrame(std::int32_t width, std::int32_t height);
 
-  registry::RegistryApi& registry_;
   MemoryConfig config_;
+  LoggingRegistry registry_;
   softgdi::SoftGdi gdi_;
   FormTimers timers_;
   WindowState window_;

@@ -1,7 +1,6 @@
 #include "windows/memory/memory_run.h"
 
-#include <algorithm>
-
+#include "engine/runtime_error.h"
 #include "windows/process_end.h"
 
 namespace quellar::memory {
@@ -17,6 +16,9 @@ void MemoryRun::Guarded(Handler handler) {
     handler();
   } catch (const ProcessEnd&) {
     endedAt_ = Now();
+  } catch (const RuntimeError& error) {
+    endedAt_ = Now();
+    error_ = error.what();
   }
 }
 
@@ -26,19 +28,21 @@ void MemoryRun::Start() {
 }
 
 void MemoryRun::Schedule(const ScriptedEvent& event) {
-  const auto later = std::upper_bound(
-      script_.begin(), script_.end(), event.at,
-      [](std::int64_t at, const ScriptedEvent& other) { return at < other.at; });
-  script_.insert(later, event);
+  script_.emplace(event.at, event);
 }
 
 bool MemoryRun::Step(std::int64_t until) {
   const std::optional<std::int64_t> timerDue = platform_.Timers().NextDue();
-  const bool eventFirst =
-      !script_.empty() && script_.front().at <= until && (!timerDue || script_.front().at <= *timerDue);
+  const bool eventFirst = !script_.empty() && script_.begin()->first <= until &&
+                          (!timerDue || script_.begin()->first <= *timerDue);
   if (eventFirst) {
-    const ScriptedEvent event = script_.front();
+    const ScriptedEvent event = script_.begin()->second;
     script_.erase(script_.begin());
+    if (event.every > 0) {
+      ScriptedEvent again = event;
+      again.at += event.every;
+      Schedule(again);
+    }
     platform_.Timers().AdvanceTo(event.at);
     Guarded([&] { Deliver(event); });
     return true;
@@ -66,8 +70,22 @@ void MemoryRun::RunUntil(std::int64_t until) {
 void MemoryRun::RunTicks(std::int64_t count) {
   const std::int64_t target = timer1Ticks_ + count;
   constexpr std::int64_t kForever = INT64_MAX;
-  while (!Ended() && timer1Ticks_ < target && Step(kForever)) {
+  while (!Ended() && timer1Ticks_ < target && !IdleForGood() && Step(kForever)) {
   }
+}
+
+// Repeated input alone would keep a run whose animation timer is stopped going for ever; one
+// round of it is enough to see whether it starts the timer again.
+bool MemoryRun::IdleForGood() {
+  const FormTimers& timers = platform_.Timers();
+  if (timers.Enabled(TimerId::Timer1) && timers.Interval(TimerId::Timer1) > 0) {
+    idleSince_.reset();
+    return false;
+  }
+  if (!idleSince_) idleSince_ = Now();
+  if (script_.empty()) return false;
+  const auto& [at, next] = *script_.begin();
+  return next.every > 0 && at > *idleSince_ + next.every;
 }
 
 void MemoryRun::Deliver(const ScriptedEvent& event) {
