@@ -1,9 +1,17 @@
 # Screenshots read against the program's own art: the rain's cells, the on-screen display's
 # characters and the panels, compared through ImageMagick's digests of pixels (the same pixels
 # give the same digest, whatever file holds them; an alpha channel is dropped first). Source it
-# after lib.sh.
+# after lib.sh; screenshots go to the folder SHOTS.
 
 ART_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../resources" && pwd)
+
+# shot NAME: a screenshot of the whole screen; prints its path.
+shot() {
+  import -window root "$SHOTS/$1.png"
+  echo "$SHOTS/$1.png"
+}
+# screen_shows CHECK ARGS...: CHECK passes on a new screenshot, given before ARGS.
+screen_shows() { "$1" "$(shot screen)" "${@:2}"; }
 
 # tiles FILE GEOMETRY TILE: one digest per TILE-sized piece (WxH) of the part GEOMETRY (WxH+X+Y)
 # of a picture, row by row, left to right.

@@ -10,42 +10,36 @@ namespace {
 
 constexpr RECT kArea{0, 0, 4, 4};
 
-class Canvas {
- public:
-  Canvas() : bitmap_(CreateBitmap(4, 4, 1, 32, nullptr)), dc_(CreateCompatibleDC(nullptr)) {
-    SelectObject(dc_.get(), bitmap_.get());
-  }
-  HDC Dc() const { return dc_.get(); }
-  void Fill(COLORREF colour) const {
-    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(colour));
-    FillRect(dc_.get(), &kArea, brush.get());
-  }
-  COLORREF Colour() const { return GetPixel(dc_.get(), 2, 2); }
-
- private:
-  UniqueGdi<HBITMAP> bitmap_;
-  UniqueMemoryDc dc_;
-};
-
 class PresentedFrameTest : public ::testing::Test {
  protected:
+  PresentedFrameTest() {
+    SelectObject(buffer.get(), bufferBitmap.get());
+    SelectObject(window.get(), windowBitmap.get());
+  }
+  static void Fill(HDC dc, COLORREF colour) {
+    const UniqueGdi<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &kArea, brush.get());
+  }
+  // The back buffer, all of one colour, presented to the whole window.
   void Present(COLORREF colour) {
-    buffer.Fill(colour);
-    BitBlt(window.Dc(), 0, 0, 4, 4, buffer.Dc(), 0, 0, SRCCOPY);
-    frame.Presented(buffer.Dc(), kArea, {0, 0});
+    Fill(buffer.get(), colour);
+    frame.Presented(buffer.get(), kArea, {0, 0});
   }
   void DrawIntoBuffer(COLORREF colour) {
-    frame.BeforeDrawingInto(buffer.Dc());
-    buffer.Fill(colour);
+    frame.BeforeDrawingInto(buffer.get());
+    Fill(buffer.get(), colour);
   }
   COLORREF Repainted() {
-    window.Fill(RGB(0, 0, 0));
-    frame.Repaint(window.Dc());
-    return window.Colour();
+    Fill(window.get(), RGB(0, 0, 0));
+    frame.Repaint(window.get());
+    return GetPixel(window.get(), 2, 2);
   }
 
-  Canvas buffer;
-  Canvas window;
+  // The bitmaps outlive the device contexts they are selected into.
+  UniqueGdi<HBITMAP> bufferBitmap{CreateBitmap(4, 4, 1, 32, nullptr)};
+  UniqueGdi<HBITMAP> windowBitmap{CreateBitmap(4, 4, 1, 32, nullptr)};
+  UniqueMemoryDc buffer{CreateCompatibleDC(nullptr)};
+  UniqueMemoryDc window{CreateCompatibleDC(nullptr)};
   PresentedFrame frame;
 };
 
@@ -65,10 +59,10 @@ TEST_F(PresentedFrameTest, ATickCopiesNothingAside) {
 }
 
 TEST_F(PresentedFrameTest, NothingIsPaintedBeforeTheFirstFrameOrFromADeletedBuffer) {
-  buffer.Fill(RGB(0, 200, 0));
+  Fill(buffer.get(), RGB(0, 200, 0));
   EXPECT_EQ(Repainted(), RGB(0, 0, 0));
   Present(RGB(0, 200, 0));
-  frame.Forget(buffer.Dc());
+  frame.Forget(buffer.get());
   EXPECT_EQ(Repainted(), RGB(0, 0, 0));
 }
 
