@@ -9,7 +9,7 @@ start_run /s
 follow_pointer
 probe close Quellar || fail "the window cannot be closed"
 expect_exit 0 "the window closed"
-expect_equal "pointer count left" "$(pointer_left)" 0
+expect_pointer_left 0 "the window closed"
 expect_equal "saver flag after the window closed" "$(probe spi)" 0
 
 PROGRAM=$SAVER_WITHOUT_BITMAPS start_saver /s

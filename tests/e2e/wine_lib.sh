@@ -1,5 +1,5 @@
-# Shared by the Wine scripts, with lib.sh and screen_lib.sh: a server and a Wine server of the
-# script's own, the runs of the program and what Windows says around them. The environment
+# Shared by the Wine scripts, with lib.sh and screen_lib.sh: an X server and a Wine server of
+# the script's own, the runs of the program and what Windows says around them. The environment
 # names what is under test: WINE_ARCH (win32 or win64), QUELLAR_SCR, SAVER_PROBE
 # (tests/win32/saver_probe.cpp), SAVER_WITHOUT_BITMAPS, WIN32_TESTS. Screenshots go to
 # E2E_SHOTS when it is set (to look at them), else to the work directory.
@@ -8,8 +8,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 source "$here/screen_lib.sh"
 repo=$(cd "$here/../.." && pwd)
-
-: "${WINE_ARCH:?WINE_ARCH must be win32 or win64}" "${QUELLAR_SCR:?QUELLAR_SCR must name Quellar.scr}"
+: "${WINE_ARCH:?win32 or win64}" "${QUELLAR_SCR:?the Quellar.scr under test}"
 QUELLAR_KEY='HKLM\SOFTWARE\Tovenlab\QuellarScreensaver'
 # Wine starts its 32-bit reg.exe even in a 64-bit prefix; a 64-bit program's keys are in the
 # other view.
@@ -23,9 +22,9 @@ QUELLAR_WINE_HOME=${QUELLAR_E2E_WINE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quell
 source "$repo/scripts/wine-env.sh"
 wine_env "$WINE_ARCH"
 
-wine_run() { "$repo/scripts/wine-run" "$WINE_ARCH" "$@" | tr -d '\r'; }
+wine_start() { "$repo/scripts/wine-run" "$WINE_ARCH" "$@"; }
+wine_run() { wine_start "$@" | tr -d '\r'; }
 probe() { wine_run "$SAVER_PROBE" "$@"; }
-
 stop_wine() { [ ! -d "$WINEPREFIX" ] || { wineserver -k; wineserver -w; } 2>/dev/null || true; }
 
 # start_wine_test [WIDTHxHEIGHT]: a fresh Xvfb whose bare root shows white (no colour of the
@@ -46,12 +45,14 @@ start_wine_test() {
 # windows_path PATH: a Unix path as Wine's drive Z: (the root directory) names it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# start_saver ARGS...: starts the program (QUELLAR_SCR unless PROGRAM names another) in the
-# background, its standard error in $WORK/stderr; SAVER_PID is its process.
+# start_saver ARGS...: the program (QUELLAR_SCR unless PROGRAM names another) in the background,
+# its standard error in $WORK/stderr; SAVER_PID is its process.
 start_saver() {
-  "$repo/scripts/wine-run" "$WINE_ARCH" "${PROGRAM:-$QUELLAR_SCR}" "$@" 2>"$WORK/stderr" &
+  wine_start "${PROGRAM:-$QUELLAR_SCR}" "$@" 2>"$WORK/stderr" &
   SAVER_PID=$!
 }
+# start_run [SWITCH]: a full-screen run whose window is up.
+start_run() { start_saver "$@" && await_window '^Quellar$'; }
 
 # expect_exit STATUS WHAT: the program ends within 10 s with that exit code. Not in a
 # subshell: only this shell can collect its child's code.
@@ -65,16 +66,13 @@ expect_exit() {
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 await_window() { wait_for 20 find_window "$1" || fail "no window named $1"; }
 
-# start_run [SWITCH]: a full-screen run whose window is up.
-start_run() { start_saver "$@" && await_window '^Quellar$'; }
-
 # expect_equal WHAT ACTUAL EXPECTED
 expect_equal() { [ "$2" = "$3" ] || fail "$1: '$2', expected '$3'"; }
 
 # stored_values: "NAME TYPE DATA" of each value of the program's key, sorted by name.
 stored_values() {
   wine_run reg query "$QUELLAR_KEY" "${REG_VIEW[@]}" 2>/dev/null |
-    awk 'NF >= 2 && $2 ~ /^REG_/ { print }' | sed -E 's/^ +//; s/ {2,}/ /g' | sort -f
+    awk '$2 ~ /^REG_/ { $1 = $1; print }' | sort -f
 }
 
 # store_byte NAME BYTE: stores a one-byte setting (two hex digits) as the settings dialog does.
@@ -83,18 +81,17 @@ store_byte() {
     fail "cannot store $1"
 }
 
-# follow_pointer: follows the pointer's display count of the running program in the background;
-# POINTER_RUNNING is the count while it runs. Its report goes to a file: through a pipe it
-# would come only at its end.
+# follow_pointer: the probe follows the pointer's display count of the running program (its
+# report in a file: through a pipe it would come only at its end); POINTER_RUNNING is the count
+# while it runs. expect_pointer_left COUNT WHAT: the program left that count when it ended.
 follow_pointer() {
-  "$repo/scripts/wine-run" "$WINE_ARCH" "$SAVER_PROBE" pointer Quellar >"$WORK/pointer" &
+  wine_start "$SAVER_PROBE" pointer Quellar >"$WORK/pointer" &
   POINTER_PROBE=$!
   wait_for 10 grep -q '^running' "$WORK/pointer" || fail "the pointer probe reports nothing"
   POINTER_RUNNING=$(pointer_report running)
 }
-# pointer_left: the count the program left when it ended.
-pointer_left() {
-  wait "$POINTER_PROBE" || fail "the pointer probe failed"
-  pointer_report last
+expect_pointer_left() {
+  wait "$POINTER_PROBE" || fail "$2: the pointer probe failed"
+  expect_equal "$2: pointer count left" "$(pointer_report last)" "$1"
 }
 pointer_report() { tr -d '\r' <"$WORK/pointer" | sed -n "s/^$1 //p"; }

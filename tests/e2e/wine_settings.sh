@@ -17,10 +17,7 @@ take_shot() { shot "$1"; }
 # Wine closes the window for Alt+F4 itself, as the system menu's Close.
 close_by_window() { xdotool key alt+F4; }
 expect_closed() { expect_exit 0 "$1"; }
-expect_open() {
-  sleep 0.5
-  kill -0 "$SAVER_PID" 2>/dev/null || fail "$1 closed the dialog"
-}
+expect_open() { sleep 0.5 && kill -0 "$SAVER_PID" 2>/dev/null || fail "$1 closed the dialog"; }
 expect_stored() {
   expect_equal "$3" "$(stored_values | grep -E '^(MouseMove|SysFailScreen) ')" \
     "MouseMove REG_BINARY $1

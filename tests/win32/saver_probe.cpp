@@ -1,17 +1,15 @@
 // saver_probe VERB [ARGUMENT]: what the end-to-end scripts ask Windows about a run of
 // Quellar.scr. Prints what it finds; exit code 1 and a line on stderr when it cannot.
 //   spi              1 while the system reports a running screen saver, else 0
-//   window CAPTION   "X Y WIDTHxHEIGHT client WIDTHxHEIGHT topmost|normal borderless|bordered"
-//                    of the visible top-level window with that caption
-//   close CAPTION    asks that window to close, as Alt+F4 does
-//   repaint CAPTION  has all of it erased and painted again, as when it is uncovered; returns
-//                    once it has painted
-//   pointer CAPTION  follows the pointer's display count of the program that owns that window:
-//                    "running N" at once (below 0 the pointer is hidden), and "last N", the count
-//                    its thread left, when it has ended
-//   preview SAVER    plays the host's part in a preview: starts "SAVER /p <window>" on a window
-//                    of 152 x 112, waits for the saver's window to be placed in it, destroys it
-//                    and expects the saver to end with exit code 0
+//   window CAPTION   "X Y WIDTHxHEIGHT topmost|normal bordered|borderless": the visible
+//                    top-level window with that caption
+//   close CAPTION    asks it to close, as Alt+F4 does
+//   repaint CAPTION  has all of it erased and painted again, as when it is uncovered
+//   pointer CAPTION  "running N" at once, the pointer's display count of the program that owns
+//                    it (below 0 hidden), then "last N", the count it left, when it has ended
+//   preview SAVER    plays the host: starts "SAVER /p <window>" in a window of 152 x 112, waits
+//                    for the saver's window to be placed in it, destroys it and expects the
+//                    saver to end with exit code 0
 
 #include <windows.h>
 
@@ -44,15 +42,13 @@ int PrintSaverRunning() {
 
 int PrintPlacement(HWND window) {
   RECT frame;
-  RECT client;
   GetWindowRect(window, &frame);
-  GetClientRect(window, &client);
   const bool topmost = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   const bool border =
       (GetWindowLongA(window, GWL_STYLE) & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME)) != 0;
-  std::printf("%ld %ld %ldx%ld client %ldx%ld %s %s\n", frame.left, frame.top,
-              frame.right - frame.left, frame.bottom - frame.top, client.right, client.bottom,
-              topmost ? "topmost" : "normal", border ? "bordered" : "borderless");
+  std::printf("%ld %ld %ldx%ld %s %s\n", frame.left, frame.top, frame.right - frame.left,
+              frame.bottom - frame.top, topmost ? "topmost" : "normal",
+              border ? "bordered" : "borderless");
   return 0;
 }
 
