@@ -34,24 +34,30 @@ done
 
 xdotool key F1
 wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
-# Space at once after keypad +: the sequence stops the animation 1.9 s later, before the
-# announcement's two seconds are over, so the end of those blanks it where no tick presents it.
-sleep 3 &
-announcement=$!
-xdotool key KP_Add space
-wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
-wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
 # The message row: positions 1 to 16 dim, the blank at 17, as the glyph sheet draws them.
 typed() {
   [ "$(tiles "$1" 272x20+16+740 16x20)" = \
     "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
 }
-wait_for 5 screen_shows typed || fail "the failure message is not typed along the bottom"
-still=$(shot still)
 unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
-wait "$announcement"
-unchanged "$still" "$(shot announcement-over)" && shows_osd "$still" "SPEED:  97 " ||
-  fail "the announcement is not on the still picture after its time (a loaded machine?)"
+# Space at once after keypad +: the sequence stops the animation 1.9 s later, before the
+# announcement's two seconds are over, so their end blanks it where no tick presents it. A tick
+# late on a loaded machine may present the blank: then a new run tries again, one step faster.
+for speed in 97 98 99; do
+  sleep 3 &
+  announcement=$!
+  xdotool key KP_Add space
+  wait_for 1 screen_shows shows_osd "SPEED:  $speed " || fail "keypad + is not announced"
+  wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
+  wait_for 5 screen_shows typed || fail "the failure message is not typed along the bottom"
+  still=$(shot still)
+  wait "$announcement"
+  unchanged "$still" "$(shot announcement-over)" && shows_osd "$still" "SPEED:  $speed " && break
+  [ "$speed" != 99 ] || fail "the announcement does not stay on the still picture past its time"
+  xdotool click 3
+  expect_exit 0 "a button after the failure sequence"
+  start_run
+done
 probe repaint Quellar || fail "the window cannot be painted again"
 # The paint is done; what it drew reaches the screen with Wine's next flush of the window.
 sleep 0.5
@@ -65,7 +71,7 @@ expect_equal "stored" "$(stored_values)" "chain REG_BINARY 1C
 Exe_Name REG_SZ Quellar.exe
 Install_Dir REG_SZ $(windows_path "$(dirname "$QUELLAR_SCR")")
 randm REG_SZ True
-speed REG_BINARY 1F
+speed REG_BINARY $(printf %02X $(((100 - speed) * 10 + 1)))
 versionMajor REG_DWORD 0x2
 versionMinor REG_DWORD 0x0
 versionRevision REG_DWORD 0x0"
