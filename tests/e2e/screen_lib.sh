@@ -68,6 +68,29 @@ green_per_mille() {
     awk '$3 > $2 && $3 > $4 { green += $1 } { all += $1 } END { print int(1000 * green / all) }'
 }
 
+# expect_rain: the rain of a 1024x768 run, on a root of a colour the glyph sheet has not: in two
+# screenshots half a second apart nothing of the root shows, every whole cell is one of the
+# sheet's and enough is green, and between them it has moved.
+expect_rain() {
+  local first second screen
+  first=$(shot rain-1)
+  sleep 0.5
+  second=$(shot rain-2)
+  for screen in "$first" "$second"; do
+    [ -z "$(stray_colours "$screen")" ] || fail "$screen has colours the glyph sheet has not"
+    [ "$(foreign_cells "$screen" 1024x760+0+0)" = 0 ] || fail "$screen has cells that are no glyph"
+    [ "$(green_per_mille "$screen")" -gt 20 ] || fail "$screen has too little green"
+  done
+  [ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
+}
+
+# failure_typed FILE: the failure message along the bottom of a 768-pixel screen: positions 1 to
+# 16 dim, the blank at 17, as the glyph sheet draws them.
+failure_typed() {
+  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
+    "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
+}
+
 # shows_osd FILE TEXT: the on-screen display of the picture reads TEXT (upper case): its
 # characters are 16x40 cells of the font from (16, 20) on. The program draws a space, or
 # anything without a glyph, as the blank cell 0; digits as 1 to 10, capitals A to Y as 11 to
