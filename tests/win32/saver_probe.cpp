@@ -156,7 +156,9 @@ int OnWindow(const std::string& verb, const char* caption) {
   if (verb == "pointer") return FollowPointer(window);
   // A paint of another thread's window is sent to it, and waited for.
   const UINT redraw = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-  if (verb == "repaint") return RedrawWindow(window, nullptr, nullptr, redraw) ? 0 : Fail("no");
+  if (verb == "repaint") {
+    return RedrawWindow(window, nullptr, nullptr, redraw) ? 0 : Fail("cannot repaint");
+  }
   return Fail("unknown verb " + verb);
 }
 
