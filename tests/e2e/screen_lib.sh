@@ -1,9 +1,17 @@
 # Screenshots read against the program's own art: the rain's cells, the on-screen display's
 # characters and the panels, compared through ImageMagick's digests of pixels (the same pixels
 # give the same digest, whatever file holds them; an alpha channel is dropped first). Source it
-# after lib.sh.
+# after lib.sh; screenshots go to the folder SHOTS.
 
 ART_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../resources" && pwd)
+
+# shot NAME: a screenshot of the whole screen; prints its path.
+shot() {
+  import -window root "$SHOTS/$1.png"
+  echo "$SHOTS/$1.png"
+}
+# screen_shows CHECK ARGS...: CHECK passes on a new screenshot, given before ARGS.
+screen_shows() { "$1" "$(shot screen)" "${@:2}"; }
 
 # tiles FILE GEOMETRY TILE: one digest per TILE-sized piece (WxH) of the part GEOMETRY (WxH+X+Y)
 # of a picture, row by row, left to right.
@@ -58,6 +66,29 @@ stray_colours() {
 green_per_mille() {
   colour_counts "$1" |
     awk '$3 > $2 && $3 > $4 { green += $1 } { all += $1 } END { print int(1000 * green / all) }'
+}
+
+# expect_rain: the rain of a 1024x768 run, on a root of a colour the glyph sheet has not: in two
+# screenshots half a second apart nothing of the root shows, every whole cell is one of the
+# sheet's and enough is green, and between them it has moved.
+expect_rain() {
+  local first second screen
+  first=$(shot rain-1)
+  sleep 0.5
+  second=$(shot rain-2)
+  for screen in "$first" "$second"; do
+    [ -z "$(stray_colours "$screen")" ] || fail "$screen has colours the glyph sheet has not"
+    [ "$(foreign_cells "$screen" 1024x760+0+0)" = 0 ] || fail "$screen has cells that are no glyph"
+    [ "$(green_per_mille "$screen")" -gt 20 ] || fail "$screen has too little green"
+  done
+  [ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
+}
+
+# failure_typed FILE: the failure message along the bottom of a 768-pixel screen: positions 1 to
+# 16 dim, the blank at 17, as the glyph sheet draws them.
+failure_typed() {
+  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
+    "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
 }
 
 # shows_osd FILE TEXT: the on-screen display of the picture reads TEXT (upper case): its

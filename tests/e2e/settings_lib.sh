@@ -91,11 +91,11 @@ expect_mixed() {
   expect_squares different "$1" "$CH_FAIL_BOX" "$3" "$CH_MOUSE_BOX"
 }
 
-# move_eight_times: the pointer movements that end a run which ends on movement, apart enough
-# that the window system does not fold them into fewer.
-move_eight_times() {
+# move_pointer TIMES: that many pointer movements (eight end a run which ends on movement),
+# apart enough that the window system does not fold them into fewer.
+move_pointer() {
   local step
-  for step in 1 2 3 4 5 6 7 8; do
+  for ((step = 1; step <= $1; step++)); do
     xdotool mousemove $((step * 20)) $((step * 10))
     sleep 0.15
   done
@@ -144,7 +144,7 @@ settings_scenario() {
   # The stored MouseMove ends a run at the eighth movement.
   store_byte SysFailScreen 00
   start_run
-  move_eight_times
+  move_pointer 8
   expect_run_ended "eight movements"
 
   # MouseMove 1 with SysFailScreen 0 opens with ChFail checked and greyed; clearing ChMouse

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# wine_platform_tests.sh ARCH TESTS: runs the Win32 platform's tests, which make real windows,
-# under Wine on a display of their own.
+# Runs the Win32 platform's tests, which make real windows, under Wine on a display of their own.
 source "$(dirname "$0")/wine_lib.sh"
-start_wine_display
-"$repo/scripts/wine-run" "$WINE_ARCH" "$PROGRAM"
+start_wine_test
+wine_start "$WIN32_TESTS"

@@ -13,16 +13,7 @@ start_saver
 grep -q "Override Redirect State: yes" <(xwininfo -id "$SAVER_WINDOW") || fail "not override-redirect"
 [ "$(pointer_state)" = hidden ] || fail "the pointer is visible during the run"
 sleep 3
-first=$(shot rain-1)
-sleep 0.5
-second=$(shot rain-2)
-for screen in "$first" "$second"; do
-  # Nothing of the white root shows through, and every whole cell is one of the sheet's.
-  [ -z "$(stray_colours "$screen")" ] || fail "$screen has colours the glyph sheet has not"
-  [ "$(foreign_cells "$screen" 1024x760+0+0)" = 0 ] || fail "$screen has cells that are no glyph"
-  [ "$(green_per_mille "$screen")" -gt 20 ] || fail "$screen has too little green"
-done
-[ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
+expect_rain
 
 xdotool key KP_Add
 wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
@@ -33,12 +24,7 @@ xdotool key F1
 wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
 xdotool key space
 wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
-# The message row: positions 1 to 16 dim, the blank at 17, as the glyph sheet draws them.
-typed() {
-  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
-    "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
-}
-wait_for 5 screen_shows typed || fail "the failure message is not typed along the bottom"
+wait_for 5 screen_shows failure_typed || fail "the failure message is not typed along the bottom"
 still=$(shot failure)
 unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
 unchanged "$still" "$(shot still)" || fail "the picture is not still"

@@ -75,10 +75,3 @@ start_preview() {
 }
 preview_fits() { xwininfo -children -id "$HOST" | grep -Eq '"Preview": .* 152x112\+0\+0 '; }
 
-# shot NAME: a screenshot of the whole screen; prints its path.
-shot() {
-  import -window root "$SHOTS/$1.png"
-  echo "$SHOTS/$1.png"
-}
-# screen_shows CHECK ARGS...: CHECK passes on a new screenshot, given before ARGS.
-screen_shows() { "$1" "$(shot screen)" "${@:2}"; }
