@@ -5,6 +5,11 @@ set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "e2e: $*" >&2; }
+# retried WHY: a scenario tries a step again; the test command's summary names it.
+retried() {
+  note "tried again: $*"
+  if [ -n "${QUELLAR_RETRY_LOG:-}" ]; then echo "$(basename "$0" .sh): $*" >>"$QUELLAR_RETRY_LOG"; fi
+}
 
 # wait_for SECONDS COMMAND...: retries COMMAND every 0.1 s until it succeeds or time runs out.
 wait_for() {
