@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Command lines that start no run end at once without a window, without a word and without
-# the settings store; without a display a run and the settings dialog fail clearly, and the
-# notice goes to stderr.
+# the settings store; a settings file the program cannot use stops no run; without a display a
+# run and the settings dialog fail clearly, and the notice goes to stderr.
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test
 
@@ -24,6 +24,15 @@ done
 run_at_once 0 /p
 run_at_once 0 /p 12345
 [ "$(xwininfo -root -tree)" = "$windows_before" ] || fail "a window was left"
+
+# Here a directory: the run starts with the defaults and says why, once.
+QUELLAR_REGISTRY=$WORK start_saver
+xdotool key KP_Add
+wait_for 2 screen_shows shows_osd "SPEED:  97 " || fail "no run with the default speed"
+xdotool mousemove 200 200 click --repeat 2 --delay 80 1
+end_saver 0 "a double click"
+expect_said "quellar: settings store \"$WORK\" cannot be opened: Is a directory; the default \
+settings are used and nothing is saved" "a run with a directory for its settings"
 
 export DISPLAY=:nonexistent.0
 run_at_once 1 /s
