@@ -313,12 +313,19 @@ TEST(Processes, KilledWritersLeaveAnIntactStoreAndLoseNoAcknowledgedWrite) {
         if (modRegistry::SaveSetting(store, kTitle, "v" + n, n, "S") == 0) Tell(parent, n + " ");
       }
     });
+    // A random moment of its writing, however fast it writes: after a random number of
+    // acknowledged writes, and a little more, so that the kill lands anywhere in a write.
+    std::string early;
     char open = 0;
     if (read(child.said, &open, 1) == 1) {
-      std::this_thread::sleep_for(std::chrono::microseconds(random() % 500));
+      const auto before = static_cast<std::ptrdiff_t>(random() % 8);
+      for (char c;
+           std::count(early.begin(), early.end(), ' ') < before && read(child.said, &c, 1) == 1;)
+        early += c;
+      std::this_thread::sleep_for(std::chrono::microseconds(random() % 200));
     }
     kill(child.pid, SIGKILL);
-    std::istringstream said(Wait(child));
+    std::istringstream said(early + Wait(child));
     const std::vector<int> written{std::istream_iterator<int>(said), {}};
     kills += static_cast<int>(written.size()) < writes ? 1 : 0;  // else it had ended
     ASSERT_EQ(Sql(file, "PRAGMA integrity_check"), "ok");
