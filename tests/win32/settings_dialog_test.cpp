@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "registry/default_store.h"
+#include "windows/settings_layout.h"
+#include "windows/win32/settings_controls.h"
 
 namespace quellar::win32 {
 namespace {
@@ -28,6 +30,61 @@ TEST(SettingsDialog, IsAFixedCentredWindowOfNoOwnerWithTheProgramsIcon) {
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+RECT ClientRectOf(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+COLORREF PixelOf(HWND window, int x, int y) {
+  const HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// Moved to a monitor of another density, the window takes the place Windows suggests at the
+// size it asked for, and the controls, their fonts, the banner and Line1 follow; back at 96 dots
+// per inch everything is where it began.
+TEST(SettingsDialog, FollowsTheDensityOfItsMonitor) {
+  const std::unique_ptr<registry::RegistryApi> store = registry::OpenDefaultRegistry();
+  SettingsDialog dialog(GetModuleHandleW(nullptr), *store, ProgramVersion{2, 0, 0});
+  dialog.Open();
+  const HWND window = dialog.Hwnd();
+  const HWND close = GetDlgItem(window, kCmdCloseId);
+  for (const int dpi : {120, 144, 192, 96}) {
+    SCOPED_TRACE(dpi);
+    SIZE size{};
+    SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+                 reinterpret_cast<LPARAM>(&size));
+    EXPECT_NEAR(size.cx, Scaled(settings_layout::kClientWidth, dpi), Scaled(16, dpi));
+    EXPECT_NEAR(size.cy, Scaled(settings_layout::kClientHeight, dpi), Scaled(48, dpi));
+    RECT suggested{8, 16, 8 + size.cx, 16 + size.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_TRUE(EqualRect(&placed, &suggested));
+
+    const settings_layout::Box& box = settings_layout::kCmdClose;
+    const RECT button = ClientRectOf(close);
+    const RECT expected{Scaled(box.x, dpi), Scaled(box.y, dpi),
+                        Scaled(box.x, dpi) + Scaled(box.width, dpi),
+                        Scaled(box.y, dpi) + Scaled(box.height, dpi)};
+    EXPECT_TRUE(EqualRect(&button, &expected));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(close, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(825, dpi, 72 * 100));  // 8.25 points
+
+    // Line1 crosses the banner's black field, both at the new scale.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const int x = Scaled(300, dpi);
+    const int lineY = Scaled(settings_layout::kLine1Y, dpi);
+    EXPECT_EQ(PixelOf(window, x, lineY), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelOf(window, x, lineY - 2), RGB(0, 0, 0));
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The settings dialog's three fonts at the screen's density: MS Sans Serif 8.25 pt for the
+// The settings dialog's three fonts at its monitor's density: MS Sans Serif 8.25 pt for the
 // controls, the same in bold with the Central European character set for the frame captions,
 // and Arial 8.25 pt bold, Central European, for the version label. Where a face is missing
 // (Wine brings neither), the nearest installed one of a similar build stands in.
@@ -12,7 +12,9 @@ namespace quellar::win32 {
 
 class DialogFonts {
  public:
-  // `dpi`: dots per inch of the screen, 96 at the usual density.
+  // No fonts yet: the dialog makes them once it knows its monitor's density.
+  DialogFonts() = default;
+  // `dpi`: dots per inch of the dialog's monitor, 96 at the usual density.
   explicit DialogFonts(int dpi);
 
   HFONT Regular() const { return regular_.get(); }

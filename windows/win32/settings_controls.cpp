@@ -1,6 +1,7 @@
 #include "windows/win32/settings_controls.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "windows/win32/wide_text.h"
@@ -49,21 +50,9 @@ SIZE SizeOf(const ControlLayout& entry, HFONT font, const std::wstring& text, in
   return {std::max(box.cx, size.cx), std::max(box.cy, size.cy)};
 }
 
-void Create(HWND dialog, HINSTANCE instance, const ControlLayout& entry, HFONT font, int dpi) {
-  const std::wstring text = Utf8ToWide(entry.text);
-  const auto [width, height] = SizeOf(entry, font, text, dpi);
-  const HWND control =
-      CreateWindowExW(0, entry.className, text.c_str(), WS_CHILD | WS_VISIBLE | entry.style,
-                      Scaled(entry.box.x, dpi), Scaled(entry.box.y, dpi), width, height, dialog,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-}
-
-}  // namespace
-
 // A frame comes before the controls it holds: it lies beneath them and does not take the focus.
-void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& fonts, int dpi) {
-  const ControlLayout entries[] = {
+std::array<ControlLayout, 7> Controls() {
+  return {{
       {L"BUTTON", layout::kFrame1Caption, BS_GROUPBOX, kFrame1Id, layout::kFrame1,
        Font::FrameCaption, Sizing::Box},
       {L"STATIC", layout::HotkeyText("\r\n"), kLabel, kLabel4Id, layout::kLabel4, Font::Regular,
@@ -78,10 +67,27 @@ void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& 
        Font::Regular, Sizing::Box},
       {L"STATIC", layout::kLegalNotice, kLabel, kLblLegalId, layout::kLblLegal, Font::Regular,
        Sizing::Text},
-  };
-  for (const ControlLayout& entry : entries) {
+  }};
+}
+
+}  // namespace
+
+void CreateSettingsControls(HWND dialog, HINSTANCE instance) {
+  for (const ControlLayout& entry : Controls()) {
+    CreateWindowExW(0, entry.className, Utf8ToWide(entry.text).c_str(),
+                    WS_CHILD | WS_VISIBLE | entry.style, 0, 0, 0, 0, dialog,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
+  }
+}
+
+void LayOutSettingsControls(HWND dialog, const DialogFonts& fonts, int dpi) {
+  for (const ControlLayout& entry : Controls()) {
     const HFONT font = entry.font == Font::FrameCaption ? fonts.FrameCaption() : fonts.Regular();
-    Create(dialog, instance, entry, font, dpi);
+    const auto [width, height] = SizeOf(entry, font, Utf8ToWide(entry.text), dpi);
+    const HWND control = GetDlgItem(dialog, entry.id);
+    SetWindowPos(control, nullptr, Scaled(entry.box.x, dpi), Scaled(entry.box.y, dpi), width,
+                 height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
 }
 

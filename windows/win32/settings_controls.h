@@ -1,7 +1,8 @@
 #pragma once
 // frmSettings' child windows on Win32: the two frames, the check boxes, the Close button, the
-// hotkey text and the notice, at the dialog's layout scaled to the screen's density. The banner,
-// the line over it and the version label are painted by the dialog itself (settings_banner.h).
+// hotkey text and the notice, at the dialog's layout scaled to the density of its monitor. The
+// banner, the line over it and the version label are painted by the dialog itself
+// (settings_banner.h).
 
 #include <windows.h>
 
@@ -29,7 +30,11 @@ inline int Scaled(int pixels, int dpi) {
   return MulDiv(pixels, dpi, kUsualDpi);
 }
 
-// Creates the controls in their keyboard order; only the boxes and the button are tab stops.
-void CreateSettingsControls(HWND dialog, HINSTANCE instance, const DialogFonts& fonts, int dpi);
+// Creates the controls in their keyboard order, not yet placed; only the boxes and the button
+// are tab stops.
+void CreateSettingsControls(HWND dialog, HINSTANCE instance);
+
+// Places and sizes the controls, and sets their fonts, for a density; again whenever it changes.
+void LayOutSettingsControls(HWND dialog, const DialogFonts& fonts, int dpi);
 
 }  // namespace quellar::win32

@@ -1,7 +1,10 @@
 #include "windows/win32/settings_dialog.h"
 
+#include <utility>
+
 #include "windows/process_end.h"
 #include "windows/settings_layout.h"
+#include "windows/win32/dpi.h"
 #include "windows/win32/settings_banner.h"
 #include "windows/win32/settings_controls.h"
 #include "windows/win32/wide_text.h"
@@ -25,11 +28,6 @@ struct alignas(4) EmptyDialogTemplate {
   WORD windowClass;
   WORD title;
 };
-
-int ScreenDpi() {
-  const ScreenDc screen;
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
 
 UniqueGdi<HBITMAP> LoadBanner(HINSTANCE instance) {
   return UniqueGdi<HBITMAP>(static_cast<HBITMAP>(
@@ -57,11 +55,7 @@ void SettingsDialog::Guard(Handler&& handler) noexcept {
 
 SettingsDialog::SettingsDialog(HINSTANCE instance, registry::RegistryApi& registry,
                                ProgramVersion version)
-    : instance_(instance),
-      form_(*this, registry, version),
-      dpi_(ScreenDpi()),
-      fonts_(dpi_),
-      banner_(LoadBanner(instance)) {}
+    : instance_(instance), form_(*this, registry, version), banner_(LoadBanner(instance)) {}
 
 // A dialog still open here (after a failure) goes without storing: only Form_Unload stores.
 SettingsDialog::~SettingsDialog() {
@@ -134,7 +128,7 @@ INT_PTR CALLBACK SettingsDialog::Procedure(HWND window, UINT message, WPARAM wPa
   return self == nullptr ? FALSE : self->OnMessage(message, wParam, lParam);
 }
 
-INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
@@ -149,6 +143,14 @@ INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/
     case WM_PAINT:
       OnPaint();
       return TRUE;
+    // Asked before a move to a monitor of another density: the size the layout will have there.
+    case WM_GETDPISCALEDSIZE:
+      *reinterpret_cast<SIZE*>(lParam) = WindowSize(static_cast<int>(wParam));
+      SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return TRUE;
     case WM_NCDESTROY:
       SetWindowLongPtrW(dialog_, DWLP_USER, 0);
       dialog_ = nullptr;
@@ -159,9 +161,11 @@ INT_PTR SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/
 }
 
 void SettingsDialog::OnInitDialog() {
+  TakeOverDpiChanges(dialog_);
+  CreateSettingsControls(dialog_, instance_);
+  ApplyDpi(DpiOf(dialog_));
   PlaceCentred();
   SetIcons(dialog_, instance_);
-  CreateSettingsControls(dialog_, instance_, fonts_, dpi_);
   Guard([&] { form_.Form_Load(); });
   if (dialog_ != nullptr) SetFocus(Control(CheckBox::ChMouse));
 }
@@ -193,11 +197,30 @@ void SettingsDialog::OnPaint() {
   EndPaint(dialog_, &paint);
 }
 
+// The new fonts reach every control before the old ones go.
+void SettingsDialog::ApplyDpi(int dpi) {
+  DialogFonts fonts(dpi);
+  LayOutSettingsControls(dialog_, fonts, dpi);
+  fonts_ = std::move(fonts);
+  dpi_ = dpi;
+  InvalidateRect(dialog_, nullptr, TRUE);
+}
+
+// Windows suggests where the window goes on the new monitor, at the size WM_GETDPISCALEDSIZE
+// gave it; taking it as it is keeps the window from bouncing between monitors.
+void SettingsDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+  ApplyDpi(dpi);
+  SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE SettingsDialog::WindowSize(int dpi) const {
+  return WindowSizeFor({Scaled(layout::kClientWidth, dpi), Scaled(layout::kClientHeight, dpi)},
+                       kStyle, dpi);
+}
+
 void SettingsDialog::PlaceCentred() {
-  RECT frame{0, 0, Scaled(layout::kClientWidth, dpi_), Scaled(layout::kClientHeight, dpi_)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const auto [width, height] = WindowSize(dpi_);
   SetWindowPos(dialog_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);

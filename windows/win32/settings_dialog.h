@@ -13,6 +13,7 @@
 #include "windows/settings_port.h"
 #include "windows/win32/dialog_fonts.h"
 #include "windows/win32/gdi_handle.h"
+#include "windows/win32/settings_controls.h"
 
 namespace quellar::win32 {
 
@@ -45,6 +46,11 @@ class SettingsDialog final : public SettingsPort {
   void OnInitDialog();
   void OnCommand(int id, int code);
   void OnPaint();
+  // Fonts, controls and banner at the density of the dialog's monitor.
+  void ApplyDpi(int dpi);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // The window's size for its layout at `dpi`, frame included.
+  SIZE WindowSize(int dpi) const;
   void PlaceCentred();
   HWND Control(CheckBox box) const;
   // Runs a handler; what it throws closes the dialog and waits for RunModal.
@@ -53,7 +59,7 @@ class SettingsDialog final : public SettingsPort {
 
   HINSTANCE instance_;
   FrmSettings form_;
-  const int dpi_;
+  int dpi_ = kUsualDpi;  // of the monitor the dialog is on, once it is open
   DialogFonts fonts_;
   UniqueGdi<HBITMAP> banner_;
   std::wstring versionText_;

@@ -7,6 +7,7 @@
 
 #include "engine/engine.h"
 #include "windows/frm_main.h"
+#include "windows/win32/dpi.h"
 #include "windows/win32/error_report.h"
 #include "windows/win32/frm_main_events.h"
 #include "windows/win32/run_end.h"
@@ -45,6 +46,6 @@ int Run(HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
   // The manifest says so too; this also covers a copy run without its resources.
-  SetProcessDPIAware();
+  quellar::win32::DeclareDpiAwareness();
   return Run(instance);
 }
