@@ -1,7 +1,10 @@
 # Shared by the settings dialog's end-to-end scripts, on Wine and on GTK, after lib.sh and
 # screen_lib.sh: where the dialog's controls are, what its picture must show, and its whole
 # story. Points are pixels of the dialog's client area, whose corner on the screen
-# dialog_origin finds (DIALOG_X, DIALOG_Y).
+# dialog_origin finds (DIALOG_X, DIALOG_Y), at 96 dots per inch: the helpers scale them to the
+# density the dialog is drawn at, DIALOG_DPI, as the dialog scales its layout.
+DIALOG_DPI=96
+scaled() { echo $((($1 * DIALOG_DPI + 48) / 96)); }
 
 SETTINGS_KEY_PATH='HKEY_LOCAL_MACHINE\SOFTWARE\Tovenlab\QuellarScreensaver'
 SETTINGS_TITLE='Screensaver by Tovenlab$'
@@ -18,31 +21,38 @@ dialog_origin() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   DIALOG_X=$X
   DIALOG_Y=$Y
-  [ "$WIDTH" = 449 ] && [ "$HEIGHT" = 280 ] || fail "the dialog is ${WIDTH}x$HEIGHT, not 449x280"
+  local size
+  size="$(scaled 449)x$(scaled 280)"
+  [ "${WIDTH}x$HEIGHT" = "$size" ] || fail "the dialog is ${WIDTH}x$HEIGHT, not $size"
 }
 
 # click_at X Y: one click at a point of the client area; the pointer then rests where it
 # lights up no control.
 click_at() {
-  xdotool mousemove $((DIALOG_X + $1)) $((DIALOG_Y + $2)) click 1
-  xdotool mousemove $((DIALOG_X + 440)) $((DIALOG_Y + 140))
+  xdotool mousemove $((DIALOG_X + $(scaled $1))) $((DIALOG_Y + $(scaled $2))) click 1
+  xdotool mousemove $((DIALOG_X + $(scaled 440))) $((DIALOG_Y + $(scaled 140)))
 }
 
 # part X Y WIDTH HEIGHT: the geometry on the screen of a part of the client area.
-part() { echo "$3x$4+$((DIALOG_X + $1))+$((DIALOG_Y + $2))"; }
+part() { echo "$(scaled $3)x$(scaled $4)+$((DIALOG_X + $(scaled $1)))+$((DIALOG_Y + $(scaled $2)))"; }
 
 # count_where SHOT X Y WIDTH HEIGHT FX: how many pixels of the part meet the fx condition.
 count_where() {
   convert "$1" -crop "$(part "${@:2:4}")" +repage -fx "$6" -format '%[fx:round(mean*w*h)]' info:
 }
 
-# expect_banner SHOT: the banner is drawn at the corner at its natural size (above the version
-# label, pixel for pixel), Line1 crosses it in the window's colour and the version is green.
+# expect_banner SHOT: the banner is drawn at the corner (at 96 dots per inch at its natural
+# size, above the version label pixel for pixel; else black where the art is), Line1 crosses it
+# in the window's colour and the version is green.
 expect_banner() {
-  [ "$(digest "$1" "$(part 0 0 449 40)")" = "$(digest "$ART_DIR/banner.bmp" 449x40+0+0)" ] ||
-    fail "the banner is not drawn at the corner of $1"
-  [ "$(pixel $((DIALOG_X + 100)) $((DIALOG_Y + 63)) "$1")" = \
-    "$(pixel $((DIALOG_X + 440)) $((DIALOG_Y + 272)) "$1")" ] ||
+  if [ "$DIALOG_DPI" = 96 ]; then
+    [ "$(digest "$1" "$(part 0 0 449 40)")" = "$(digest "$ART_DIR/banner.bmp" 449x40+0+0)" ] ||
+      fail "the banner is not drawn at the corner of $1"
+  fi
+  [ "$(count_where "$1" 300 48 80 14 'intensity<0.05')" = $(($(scaled 80) * $(scaled 14))) ] ||
+    fail "no black banner field at the corner of $1"
+  [ "$(pixel $((DIALOG_X + $(scaled 100))) $((DIALOG_Y + $(scaled 63))) "$1")" = \
+    "$(pixel $((DIALOG_X + $(scaled 440))) $((DIALOG_Y + $(scaled 272))) "$1")" ] ||
     fail "Line1 is not in the window's colour in $1"
   [ "$(count_where "$1" 164 40 40 16 'g>0.35&&r<0.2&&b<0.2')" -ge 10 ] ||
     fail "no green version label over the banner in $1"

@@ -40,6 +40,14 @@ start_wine_test() {
   # Makes the prefix if needed and starts the server, so later waits time only the program.
   wine_run cmd /c exit >/dev/null 2>&1 || fail "Wine does not start"
   wine_run reg delete "$QUELLAR_KEY" /f "${REG_VIEW[@]}" >/dev/null 2>&1 || true
+  set_dpi 96
+}
+
+# set_dpi DOTS_PER_INCH: the density of the screen for the programs started from now on (Wine's
+# LogPixels); every script starts at the usual one, whatever a script before it left.
+set_dpi() {
+  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null ||
+    fail "cannot set the density to $1"
 }
 
 # windows_path PATH: a Unix path as Wine's drive Z: (the root directory) names it.

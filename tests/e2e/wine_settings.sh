@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The settings dialog's story (settings_lib.sh) on Wine, opened first with /c:1312 (an appended
-# handle is ignored), then with /c; full-screen runs act on what it stored.
+# handle is ignored), then with /c; full-screen runs act on what it stored. Then the dialog at
+# three more densities.
 source "$(dirname "$0")/wine_lib.sh"
 source "$(dirname "$0")/settings_lib.sh"
-start_wine_test 800x600
+start_wine_test
 
 # Keys go to the window under the pointer when no window manager gives focus.
 open_dialog() {
@@ -11,7 +12,7 @@ open_dialog() {
   await_window "$SETTINGS_TITLE"
   DIALOG=$(find_window "$SETTINGS_TITLE" | head -n 1)
   dialog_origin "$DIALOG"
-  xdotool mousemove --window "$DIALOG" 440 140
+  xdotool mousemove --window "$DIALOG" "$(scaled 440)" "$(scaled 140)"
 }
 take_shot() { shot "$1"; }
 # Wine closes the window for Alt+F4 itself, as the system menu's Close.
@@ -26,4 +27,14 @@ SysFailScreen REG_BINARY $2"
 expect_run_ended() { expect_exit 0 "$1"; }
 
 settings_scenario /c:1312
+
+# Window, banner, Line1, version and controls follow the density, and Close still closes.
+wine_run reg delete "$QUELLAR_KEY" /f "${REG_VIEW[@]}" >/dev/null
+for DIALOG_DPI in 120 144 192; do
+  set_dpi "$DIALOG_DPI"
+  open_dialog /c
+  settled expect_first "settings-$DIALOG_DPI" >/dev/null
+  click_at $CLOSE_AT
+  expect_closed "Close at $DIALOG_DPI dots per inch"
+done
 note "settings: ok"
