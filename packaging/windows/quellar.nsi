@@ -1,0 +1,147 @@
+; One installer for 32- and 64-bit Windows: it puts the Quellar.scr built for the Windows it runs
+; on into the system directory, makes it the current screen saver, and registers an uninstaller
+; in Apps & features. scripts/installer passes the two screen savers and the output:
+;   makensis -DSCR32=<win32 Quellar.scr> -DSCR64=<win64 Quellar.scr> -DOUTFILE=<setup.exe>
+; Switches: /S silent; /NOCURRENT leaves the current screen saver as it is. The uninstaller: /S
+; silent; /REMOVESETTINGS also removes the settings (else kept for a later install).
+
+Unicode true
+SetCompressor /SOLID lzma
+; Reproducible: no build times of the files are stored in the installer.
+SetDateSave off
+
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include Sections.nsh
+!include x64.nsh
+!include MUI2.nsh
+
+!define PRODUCT "Quellar Screensaver"
+!define VERSION "2.0.0"
+!define PUBLISHER "Tovenlab"
+!define SCR "Quellar.scr"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellar"
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define SETTINGS_KEY "SOFTWARE\Tovenlab\QuellarScreensaver"
+; Where Windows keeps a standard user's writes to the machine key (the 64-bit screen saver keeps
+; them there too), for programs of 64 and of 32 bits.
+!define VIRTUAL_STORE "Software\Classes\VirtualStore\MACHINE\SOFTWARE"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+RequestExecutionLevel admin
+; Only the uninstaller lives here; the screen saver goes where Windows looks for them.
+InstallDir "$PROGRAMFILES64\Quellar"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+
+!define MUI_ICON "../../resources/quellar.ico"
+!define MUI_UNICON "../../resources/quellar.ico"
+!define MUI_COMPONENTSPAGE_NODESC
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; The system directory and the registry as a program of the running Windows' own width sees them:
+; the real System32 and the 64-bit view on 64-bit Windows.
+!macro NativeView
+  ${If} ${RunningX64}
+    ${DisableX64FSRedirection}
+    SetRegView 64
+  ${EndIf}
+!macroend
+
+Section "-Screen saver" SecFiles
+  !insertmacro NativeView
+  SetOutPath "$SYSDIR"
+  ${If} ${RunningX64}
+    File "/oname=${SCR}" "${SCR64}"
+  ${Else}
+    File "/oname=${SCR}" "${SCR32}"
+  ${EndIf}
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\${SCR},0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  SectionGetSize ${SecFiles} $0
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Make it the current screen saver" SecCurrent
+  !insertmacro NativeView
+  ; By its short name, as Windows' own screen-saver settings store it.
+  GetFullPathName /SHORT $0 "$SYSDIR\${SCR}"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
+  ; Tells the running session, which would otherwise notice only at the next sign-in.
+  System::Call "user32::SystemParametersInfoW(i 17, i 1, p 0, i 2)"
+SectionEnd
+
+Function .onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/NOCURRENT" $1
+  ${IfNot} ${Errors}
+    !insertmacro UnselectSection ${SecCurrent}
+  ${EndIf}
+FunctionEnd
+
+Section "un.-Screen saver"
+  !insertmacro NativeView
+  ; Windows would start a screen saver that is no longer there: the selection goes with the file.
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  GetFullPathName /SHORT $1 "$SYSDIR\${SCR}"
+  ${If} $0 == $1
+  ${OrIf} $0 == "$SYSDIR\${SCR}"
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${EndIf}
+  Delete "$SYSDIR\${SCR}"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
+
+; Off unless asked for: the settings stay for a later install.
+Section /o "un.Remove the settings" SecRemoveSettings
+  ${If} ${RunningX64}
+    SetRegView 32
+    DeleteRegKey HKLM "${SETTINGS_KEY}"
+    DeleteRegKey /ifempty HKLM "SOFTWARE\Tovenlab"
+    SetRegView 64
+    DeleteRegKey HKCU "${VIRTUAL_STORE}\WOW6432Node\Tovenlab\QuellarScreensaver"
+    DeleteRegKey /ifempty HKCU "${VIRTUAL_STORE}\WOW6432Node\Tovenlab"
+  ${EndIf}
+  DeleteRegKey HKLM "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKLM "SOFTWARE\Tovenlab"
+  DeleteRegKey HKCU "${VIRTUAL_STORE}\Tovenlab\QuellarScreensaver"
+  DeleteRegKey /ifempty HKCU "${VIRTUAL_STORE}\Tovenlab"
+SectionEnd
+
+Function un.onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVESETTINGS" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SecRemoveSettings}
+  ${EndIf}
+FunctionEnd
