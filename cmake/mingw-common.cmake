@@ -11,8 +11,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Tests of the Windows build run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run ${WINE_ARCH})
-# No DLLs beyond the system's. Reproducible: the PE header carries no link time (its stamp is 0),
-# and a release build keeps no symbols or debug information (the static runtime brings some), so
-# two builds of one source are byte for byte the same wherever they are made.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+# No DLLs beyond the system's.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
