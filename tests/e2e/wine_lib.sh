@@ -45,10 +45,8 @@ start_wine_test() {
 
 # set_dpi DOTS_PER_INCH: the density of the screen for the programs started from now on (Wine's
 # LogPixels); every script starts at the usual one, whatever a script before it left.
-set_dpi() {
-  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null ||
-    fail "cannot set the density to $1"
-}
+set_dpi() { wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+  >/dev/null || fail "cannot set the density to $1"; }
 
 # windows_path PATH: a Unix path as Wine's drive Z: (the root directory) names it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The settings dialog's story (settings_lib.sh) on Wine, opened first with /c:1312 (an appended
-# handle is ignored), then with /c; full-screen runs act on what it stored. Then the dialog at
-# three more densities.
+# The settings dialog's story (settings_lib.sh) on Wine, opened with /c:1312 (an appended handle
+# is ignored), then /c; full-screen runs act on what it stored; then at three more densities.
 source "$(dirname "$0")/wine_lib.sh"
 source "$(dirname "$0")/settings_lib.sh"
 start_wine_test

