@@ -36,8 +36,18 @@ void EventLoop::Run() {
     if (signals_.Take()) form_.EndRun();
     DispatchPendingEvents();
     FireDueTimers();
+    LookAtMonitors();
     WaitForWork();
   }
+}
+
+// Not every server reports a monitor declared or dropped as an event, so the run looks twice a
+// second; a look that finds nothing changed costs one round trip.
+void EventLoop::LookAtMonitors() {
+  const std::int64_t now = MonotonicMilliseconds();
+  if (now < nextMonitorLook_) return;
+  nextMonitorLook_ = now + kMonitorLookInterval;
+  form_.DisplayChanged();
 }
 
 void EventLoop::DispatchPendingEvents() {
@@ -124,13 +134,11 @@ void EventLoop::WaitForWork() {
   XFlush(display_);
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
-  int timeout = -1;
-  if (const std::optional<std::int64_t> due = timers_.NextDue()) {
-    timeout =
-        static_cast<int>(std::clamp<std::int64_t>(*due - MonotonicMilliseconds(), 0, INT_MAX));
-  }
+  const std::int64_t due = std::min(timers_.NextDue().value_or(INT64_MAX), nextMonitorLook_);
+  const int timeout =
+      static_cast<int>(std::clamp<std::int64_t>(due - MonotonicMilliseconds(), 0, INT_MAX));
   std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
-                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
+                                pollfd{signals_.Descriptor(), POLLIN, 0}};
   poll(sources.data(), sources.size(), timeout);
 }
 

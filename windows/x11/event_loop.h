@@ -21,8 +21,8 @@ std::int64_t MonotonicMilliseconds();
 
 class EventLoop {
  public:
-  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-            MainWindow& window, WindowSurface& surface, FrmMain& form);
+  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals, MainWindow& window,
+            WindowSurface& surface, FrmMain& form);
 
   // Returns only by an exception: the end of the process, a run-time error.
   [[noreturn]] void Run();
@@ -34,6 +34,7 @@ class EventLoop {
   void OnButtonPress(const XButtonEvent& event);
   void OnStructureChange(const XEvent& event);
   void FireDueTimers();
+  void LookAtMonitors();
   void WaitForWork();
 
   Display* display_;
@@ -43,6 +44,8 @@ class EventLoop {
   WindowSurface& surface_;
   FrmMain& form_;
   ClickTracker clicks_;
+  static constexpr std::int64_t kMonitorLookInterval = 500;
+  std::int64_t nextMonitorLook_ = 0;
 };
 
 }  // namespace quellar::x11

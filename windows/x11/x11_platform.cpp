@@ -11,6 +11,7 @@
 #include "windows/process_end.h"
 #include "windows/softgdi/bmp.h"
 #include "windows/x11/event_loop.h"
+#include "windows/x11/monitor_query.h"
 #include "windows/x11/program_info.h"
 #include "windows/x11/shm_presenter.h"
 #include "windows/x11/x_errors.h"
@@ -52,6 +53,10 @@ void X11Platform::Run(FrmMain& form) {
 
 void X11Platform::EndProcess() {
   throw ProcessEnd{0};
+}
+
+std::vector<monitors::MonitorInfo> X11Platform::Monitors() {
+  return QueryMonitors(RequireDisplay());
 }
 
 ScreenTwips X11Platform::ScreenSize() {
