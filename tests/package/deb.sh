@@ -29,7 +29,8 @@ expected=(./usr/bin/quellar "./usr/libexec/xscreensaver/quellar -> ../../bin/que
   ./usr/share/xscreensaver/config/quellar.xml ./usr/share/applications/screensavers/quellar.desktop
   ./usr/share/applications/quellar-settings.desktop ./usr/share/man/man6/quellar.6.gz
   ./usr/share/doc/quellar/changelog.Debian.gz ./usr/share/doc/quellar/copyright)
-for n in 16 24 32 48 64 128 256; do
+ICON_SIZES=(16 24 32 48 64 128 256)
+for n in "${ICON_SIZES[@]}"; do
   expected+=("./usr/share/icons/hicolor/${n}x${n}/apps/quellar.png")
 done
 for path in "${expected[@]}"; do
@@ -48,6 +49,10 @@ dpkg-deb -x "$DEB" "$ROOT"
 for gz in usr/share/man/man6/quellar.6.gz usr/share/doc/quellar/changelog.Debian.gz; do
   [ "$(od -An -tx1 -N9 "$ROOT/$gz" | tr -d ' ')" = 1f8b08000000000002 ] ||
     fail "$gz is not gzip -9n"
+done
+for n in "${ICON_SIZES[@]}"; do
+  [ "$(identify -format '%wx%h %A' "$ROOT/usr/share/icons/hicolor/${n}x${n}/apps/quellar.png")" = \
+    "${n}x${n} True" ] || fail "the ${n}x${n} icon is not of its size with an alpha channel"
 done
 XML="$ROOT/usr/share/xscreensaver/config/quellar.xml"
 xmllint --noout "$XML" || fail "the daemon's settings description is not well-formed"
