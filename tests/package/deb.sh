@@ -65,8 +65,9 @@ LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
 [ ! -s "$WORK/man.log" ] || fail "man: $(cat "$WORK/man.log")"
 
 # The program from the unpacked tree.
-# >>> At the merge with hosted mode, delete the /x line and uncomment the hosted run below it.
+# >>> At the merge with hosted mode, delete the /x line and uncomment the checks below it.
 "$ROOT/usr/bin/quellar" /x || fail "the program from the unpacked tree does not run"
+# [ "$("$ROOT/usr/bin/quellar" --version)" = "quellar 2.0.0" ] || fail "quellar --version"
 # start_xvfb 320x240 && trap cleanup EXIT
 # xev -geometry 160x120 -name package-host >/dev/null &
 # wait_for 5 xdotool search --name '^package-host$' || fail "no host window"
