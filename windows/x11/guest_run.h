@@ -1,0 +1,13 @@
+#pragma once
+// A guest run: the engine in a screen-saver host's window, started afresh each time the window
+// changes size, with the overrides of its command line applied to each engine.
+
+#include "windows/x11/command_line.h"
+
+namespace quellar::x11 {
+
+// Returns only by an exception: the end of the process (status 0 when the host ends it), a
+// run-time error.
+[[noreturn]] void RunGuest(const GuestRequest& request);
+
+}  // namespace quellar::x11
