@@ -17,8 +17,9 @@ namespace quellar::x11 {
 
 // Settings a guest takes from its command line instead of the store, for its run only.
 struct GuestOverrides {
-  std::optional<std::int16_t> speed;  // Timer1's interval, 1 to 1001 ms
-  std::optional<std::int16_t> chain;  // 2 to 255, clamped to the window as a stored value is
+  std::optional<std::int16_t> speed = std::nullopt;  // Timer1's interval, 1 to 1001 ms
+  std::optional<std::int16_t> chain =
+      std::nullopt;  // 2 to 255, clamped to the window as a stored value is
   bool noRandomDeleting = false;
 };
 

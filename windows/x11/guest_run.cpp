@@ -8,10 +8,7 @@
 #include "windows/x11/x11_platform.h"
 
 namespace quellar::x11 {
-namespace {
 
-// Right after Main: the engine has read the stored settings and armed Timer1, but no tick has
-// come yet.
 void ApplyOverrides(const GuestOverrides& overrides, engine::Engine& engine, Platform& platform) {
   engine::EngineState& state = engine.state;
   if (overrides.speed) {
@@ -23,6 +20,8 @@ void ApplyOverrides(const GuestOverrides& overrides, engine::Engine& engine, Pla
   }
   if (overrides.noRandomDeleting) state.randomDeleting = engine::kFalse;
 }
+
+namespace {
 
 // One engine, for as long as the host's window keeps its size.
 void RunEngine(X11Platform& platform, const GuestOverrides& overrides) {
