@@ -46,13 +46,6 @@ ends_promptly() {
   [ "$stored" = Exe_Name,Install_Dir,versionMajor,versionMinor,versionRevision ] ||
     fail "$1: stored $stored"
 }
-# rain_in WINDOW GEOMETRY: the window shows the glyph sheet's cells in GEOMETRY, some of them lit.
-rain_in() {
-  local window
-  window=$(import -window "$1" "$SHOTS/window.png" && echo "$SHOTS/window.png")
-  [ "$(foreign_cells "$window" "$2")" = 0 ] && [ "$(blank_cells "$window" "$2")" -lt \
-    "$(tiles "$window" "$2" 16x20 | wc -l)" ]
-}
 opaque() { [ "$("$X11_PROBE" translucent "$1")" = 0 ]; }
 
 # A 32-bit window, beside a full-screen run, then resized to the whole screen.
