@@ -29,11 +29,9 @@ TEST(GuestOverridesTest, OptionsReplaceTheStoredSettingsForTheRun) {
                         {{.noRandomDeleting = true}, 61, 10, kFalse}};
   for (const Case& c : cases) {
     registry::SqliteStore store(":memory:");
-    for (const auto& [name, text, letter] :
-         {std::tuple{"speed", "61", "B"}, std::tuple{"chain", "20", "B"},
-          std::tuple{"randm", "True", "S"}}) {
-      modRegistry::SaveSetting(store, engine::kAppTitle, name, text, letter);
-    }
+    modRegistry::SaveSetting(store, engine::kAppTitle, "speed", "61", "B");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "chain", "20", "B");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "randm", "True", "S");
     memory::MemoryRun run(store, {.screenWidth = 200, .screenHeight = 150, .commandLine = ""});
     run.Start();
     ApplyOverrides(c.overrides, run.Engine(), run.Platform());

@@ -3,9 +3,8 @@
 // "x11_probe close ID" asks the window to close as a window manager's close button does
 // (WM_DELETE_WINDOW). As a screen-saver host: "x11_probe host DEPTH WIDTH HEIGHT" maps a
 // window of that depth (24, or 32 with alpha) that outlives the probe and prints its id;
-// "x11_probe destroy ID" destroys it; "x11_probe masks ID" prints the events other clients
-// select on it; "x11_probe translucent ID" prints how many of its pixels are not opaque. Exit
-// status 2 when it cannot tell or do it.
+// "x11_probe masks ID" prints the events other clients select on it; "x11_probe translucent
+// ID" prints how many of its pixels are not opaque. Exit status 2 when it cannot tell or do it.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -56,10 +55,9 @@ int Host(Display* display, int depth, unsigned width, unsigned height) {
   const ::Window root = XDefaultRootWindow(display);
   XSetWindowAttributes attributes{};
   attributes.colormap = XCreateColormap(display, root, visual.visual, AllocNone);
-  attributes.override_redirect = True;
   const ::Window window =
       XCreateWindow(display, root, 0, 0, width, height, 0, depth, InputOutput, visual.visual,
-                    CWColormap | CWBorderPixel | CWBackPixel | CWOverrideRedirect, &attributes);
+                    CWColormap | CWBorderPixel | CWBackPixel, &attributes);
   XMapWindow(display, window);
   XSetCloseDownMode(display, RetainPermanent);
   XSync(display, False);
@@ -107,11 +105,6 @@ int main(int argc, char** argv) {
   if (command == "host" && argc == 5) {
     return Host(display.get(), static_cast<int>(number(2)), static_cast<unsigned>(number(3)),
                 static_cast<unsigned>(number(4)));
-  }
-  if (command == "destroy" && argc == 3) {
-    XDestroyWindow(display.get(), number(2));
-    XSync(display.get(), False);
-    return 0;
   }
   if (command == "masks" && argc == 3) return PrintForeignMasks(display.get(), number(2));
   if (command == "translucent" && argc == 3) return PrintTranslucent(display.get(), number(2));

@@ -48,7 +48,8 @@ X11Platform::X11Platform(std::string commandLine, bool guest)
     : guest_(guest),
       commandLine_(std::move(commandLine)),
       program_(DescribeProgram(ExecutablePath())),
-      instanceLock_(guest ? InstanceLock::NotTaken() : InstanceLock::ForExecutable(program_.exeName)),
+      instanceLock_(guest ? InstanceLock::NotTaken()
+                          : InstanceLock::ForExecutable(program_.exeName)),
       display_(OpenDisplay()) {
   ResetTimers();
 }
