@@ -38,6 +38,7 @@ void EventLoop::Run() {
     DispatchPendingEvents();
     if (hostResized_) return;
     FireDueTimers();
+    LookAtMonitors();
     WaitForWork();
   }
 }
@@ -47,6 +48,15 @@ void EventLoop::TakeSignals() {
   if (!signals_.Take()) return;
   if (Guest()) throw ProcessEnd{0};
   form_.EndRun();
+}
+
+// Not every server reports a monitor declared or dropped as an event, so the run looks twice a
+// second; a look that finds nothing changed costs one round trip.
+void EventLoop::LookAtMonitors() {
+  const std::int64_t now = MonotonicMilliseconds();
+  if (now < nextMonitorLook_) return;
+  nextMonitorLook_ = now + kMonitorLookInterval;
+  form_.DisplayChanged();
 }
 
 void EventLoop::DispatchPendingEvents() {
@@ -147,11 +157,9 @@ void EventLoop::WaitForWork() {
   XFlush(display_);
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
-  int timeout = -1;
-  if (const std::optional<std::int64_t> due = timers_.NextDue()) {
-    timeout =
-        static_cast<int>(std::clamp<std::int64_t>(*due - MonotonicMilliseconds(), 0, INT_MAX));
-  }
+  const std::int64_t due = std::min(timers_.NextDue().value_or(INT64_MAX), nextMonitorLook_);
+  const int timeout =
+      static_cast<int>(std::clamp<std::int64_t>(due - MonotonicMilliseconds(), 0, INT_MAX));
   std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
   poll(sources.data(), sources.size(), timeout);

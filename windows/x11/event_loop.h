@@ -43,6 +43,7 @@ class EventLoop {
   void OnButtonPress(const XButtonEvent& event);
   void OnStructureChange(const XEvent& event);
   void FireDueTimers();
+  void LookAtMonitors();
   void WaitForWork();
 
   Display* display_;
@@ -54,6 +55,8 @@ class EventLoop {
   const WindowOwner owner_;
   ClickTracker clicks_;
   bool hostResized_ = false;
+  static constexpr std::int64_t kMonitorLookInterval = 500;
+  std::int64_t nextMonitorLook_ = 0;
 };
 
 }  // namespace quellar::x11

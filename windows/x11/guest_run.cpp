@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "windows/frm_main.h"
+#include "windows/monitors/monitor_run.h"
 #include "windows/x11/x11_platform.h"
 
 namespace quellar::x11 {
@@ -25,10 +26,10 @@ namespace {
 
 // One engine, for as long as the host's window keeps its size.
 void RunEngine(X11Platform& platform, const GuestOverrides& overrides) {
-  engine::Engine engine(platform, std::random_device{}());
-  FrmMain form(engine, platform);
-  engine.Main();
-  ApplyOverrides(overrides, engine, platform);
+  monitors::MonitorRun run(platform, platform, std::random_device{}());
+  FrmMain form(run, platform);
+  run.Main();
+  ApplyOverrides(overrides, run.Primary(), platform);
   platform.Run(form);
 }
 

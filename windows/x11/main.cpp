@@ -43,10 +43,10 @@ class StoreSettingsOnConnectionLost {
 int RunStandard(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
   const quellar::x11::FinishStoreAtEnd finishStore(platform);
-  quellar::engine::Engine engine(platform, std::random_device{}());
-  quellar::FrmMain form(engine, platform);
-  const StoreSettingsOnConnectionLost storeOnLoss(engine, platform);
-  engine.Main();
+  quellar::monitors::MonitorRun run(platform, platform, std::random_device{}());
+  quellar::FrmMain form(run, platform);
+  const StoreSettingsOnConnectionLost storeOnLoss(run.Primary(), platform);
+  run.Main();
   if (platform.HasMainWindow()) platform.Run(form);
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "windows/x11/event_loop.h"
 #include "windows/x11/host_window.h"
 #include "windows/x11/main_window.h"
+#include "windows/x11/monitor_query.h"
 #include "windows/x11/program_info.h"
 #include "windows/x11/shm_presenter.h"
 #include "windows/x11/x_errors.h"
@@ -83,6 +84,13 @@ void X11Platform::Run(FrmMain& form) {
 
 void X11Platform::EndProcess() {
   throw ProcessEnd{0};
+}
+
+// A guest's screen is its host's window, whatever monitors that spans: it knows of none, and
+// its engine asks the screen's size.
+std::vector<monitors::MonitorInfo> X11Platform::Monitors() {
+  if (guest_) return {};
+  return QueryMonitors(RequireDisplay());
 }
 
 // A guest's screen is its host's window.

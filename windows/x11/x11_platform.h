@@ -18,6 +18,7 @@
 #include "engine/platform.h"
 #include "registry/sqlite/sqlite_store.h"
 #include "windows/frm_main.h"
+#include "windows/monitors/monitor_layout.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
 #include "windows/x11/display.h"
@@ -29,7 +30,7 @@
 
 namespace quellar::x11 {
 
-class X11Platform : public Platform {
+class X11Platform : public Platform, public monitors::MonitorSource {
  public:
   // A program with windows of its own, given the standard switches.
   X11Platform(int argc, const char* const* argv);
@@ -53,6 +54,8 @@ class X11Platform : public Platform {
   ProgramInfo Program() override { return program_; }
   bool PrevInstance() override { return instanceLock_.OtherInstance(); }
   [[noreturn]] void EndProcess() override;
+
+  std::vector<monitors::MonitorInfo> Monitors() override;
 
   ScreenTwips ScreenSize() override;
   std::uint64_t ClockReading() override {
