@@ -64,18 +64,15 @@ LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
   "$ROOT/usr/share/man/man6/quellar.6.gz" 2>"$WORK/man.log" >/dev/null
 [ ! -s "$WORK/man.log" ] || fail "man: $(cat "$WORK/man.log")"
 
-# The program from the unpacked tree.
-# >>> At the merge with hosted mode, delete the /x line and uncomment the checks below it.
-"$ROOT/usr/bin/quellar" /x || fail "the program from the unpacked tree does not run"
-# [ "$("$ROOT/usr/bin/quellar" --version)" = "quellar 2.0.0" ] || fail "quellar --version"
-# start_xvfb 320x240 && trap cleanup EXIT
-# xev -geometry 160x120 -name package-host >/dev/null &
-# wait_for 5 xdotool search --name '^package-host$' || fail "no host window"
-# "$ROOT/usr/bin/quellar" --window-id "$(xdotool search --name '^package-host$' | tail -n 1)" &
-# SAVER=$!
-# sleep 2 && kill -0 "$SAVER" || fail "the hosted run ended by itself"
-# kill -TERM "$SAVER" && wait "$SAVER" || fail "the hosted run did not end cleanly on SIGTERM"
-# <<<
+# The program from the unpacked tree runs as a guest in a window of a test host.
+[ "$("$ROOT/usr/bin/quellar" --version)" = "quellar 2.0.0" ] || fail "quellar --version"
+start_xvfb 320x240
+xev -geometry 160x120 -name package-host >/dev/null &
+wait_for 5 xdotool search --name '^package-host$' || fail "no host window"
+"$ROOT/usr/bin/quellar" --window-id "$(xdotool search --name '^package-host$' | tail -n 1)" &
+SAVER=$!
+sleep 2 && kill -0 "$SAVER" || fail "the hosted run ended by itself"
+kill -TERM "$SAVER" && wait "$SAVER" || fail "the hosted run did not end cleanly on SIGTERM"
 
 if [ "$(id -u)" -ne 0 ]; then
   note "not root: the install and purge with apt are skipped"
