@@ -8,6 +8,7 @@ using engine::kRunFullScreen;
 
 void FrmMain::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
   engine_.HandleKey(keyCode);
+  run_.FollowSettings();
 }
 
 // A mouse button acts as Escape.
@@ -32,7 +33,9 @@ void FrmMain::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, fl
   }
 }
 
-void FrmMain::Timer1_Timer() { engine_.Tick(); }
+void FrmMain::Timer1_Timer() {
+  run_.Tick();
+}
 
 void FrmMain::EndRun() {
   if (engine_.state.runMode == kRunFullScreen) engine_.Shutdown();

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/engine.h"
+#include "windows/monitors/monitor_run.h"
 
 namespace quellar {
 
@@ -15,8 +16,10 @@ inline constexpr std::int32_t kTmrOsdInterval = 2000;
 
 class FrmMain {
  public:
-  // The window's two timers are the platform's.
-  FrmMain(engine::Engine& engine, Platform& platform) : engine_(engine), platform_(platform) {}
+  // The window's two timers are the platform's. The window covers every monitor; its input
+  // goes to the primary monitor's engine.
+  FrmMain(monitors::MonitorRun& run, Platform& platform)
+      : run_(run), engine_(run.Primary()), platform_(platform) {}
 
   void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
   void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -27,8 +30,11 @@ class FrmMain {
   // The system asks the program to end (a termination signal): a full-screen run ends in order,
   // as a double click ends it; a preview, which took nothing from the desktop, simply ends.
   void EndRun();
+  // Monitors were added, removed or rearranged (or may have been: the run looks again).
+  void DisplayChanged() { run_.MonitorsChanged(); }
 
  private:
+  monitors::MonitorRun& run_;
   engine::Engine& engine_;
   Platform& platform_;
   std::int32_t mouseMoveCount_ = 0;  // never reset while the window exists

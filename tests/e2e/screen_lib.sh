@@ -84,10 +84,10 @@ expect_rain() {
   [ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
 }
 
-# failure_typed FILE: the failure message along the bottom of a 768-pixel screen: positions 1 to
-# 16 dim, the blank at 17, as the glyph sheet draws them.
+# failure_typed FILE [X Y]: the failure message along the bottom of a 768-pixel screen (or from
+# X, Y on): positions 1 to 16 dim, the blank at 17, as the glyph sheet draws them.
 failure_typed() {
-  [ "$(tiles "$1" 272x20+16+740 16x20)" = \
+  [ "$(tiles "$1" "272x20+${2:-16}+${3:-740}" 16x20)" = \
     "$(glyph_cells 2 40 36 0 24 8 41 42 37 39 0 45 0 43 1 1 44; glyph_cells 0 0)" ]
 }
 

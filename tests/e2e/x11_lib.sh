@@ -75,3 +75,11 @@ start_preview() {
 }
 preview_fits() { xwininfo -children -id "$HOST" | grep -Eq '"Preview": .* 152x112\+0\+0 '; }
 
+
+# rain_in WINDOW GEOMETRY: the window (an id, or root) shows the glyph sheet's cells in GEOMETRY,
+# some of them lit.
+rain_in() {
+  import -window "$1" "$SHOTS/window.png"
+  [ "$(foreign_cells "$SHOTS/window.png" "$2")" = 0 ] && [ "$(blank_cells "$SHOTS/window.png" \
+    "$2")" -lt "$(tiles "$SHOTS/window.png" "$2" 16x20 | wc -l)" ]
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Command lines that start no run end at once without a window, without a word and without
 # the settings store; a settings file the program cannot use stops no run; without a display a
-# run and the settings dialog fail clearly, and the notice goes to stderr.
+# run and the dialog fail clearly, the notice goes to stderr, --help and --version need none.
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test
 
@@ -43,6 +43,8 @@ expect_said 'quellar: cannot open the X display ":nonexistent.0"' "/c without a 
 run_at_once 0 /a
 expect_said "QuellarScreensaver: Sorry, this function is not available." "/a without a display"
 unset DISPLAY
+version=$("$QUELLAR" --version) && [ "$version" = "quellar 2.0.0" ] || fail "--version: $version"
+"$QUELLAR" --help | grep -q '^  --window-id WINDOW ' || fail "--help names no --window-id"
 run_at_once 1
 expect_said "quellar: no X display: DISPLAY is not set" "a run without DISPLAY"
 note "switches: ok"

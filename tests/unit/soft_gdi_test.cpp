@@ -1,9 +1,13 @@
-// Pixel surfaces: copies clipped to both sides, and bitmap resources that must be whole.
+// Pixel surfaces: copies clipped to both sides, windows sent only what changed, and bitmap
+// resources that must be whole.
 
 #include "windows/softgdi/soft_gdi.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
 
 #include "engine/runtime_error.h"
 #include "resources/embedded.h"
@@ -47,6 +51,45 @@ TEST(CopyPixelsTest, ClipsToBothSurfaces) {
 }
 
 // The glyph sheet's file, cut short or damaged, is a run-time error that names the resource.
+// Keeps the boxes of each copy that the window is told may have changed.
+class ChangesSeen : public WindowTarget {
+ public:
+  void ReceiveCopy(std::int32_t, std::int32_t, std::int32_t, std::int32_t, const Surface&,
+                   std::int32_t, std::int32_t) override {}
+  void ReceiveChanges(std::int32_t, std::int32_t, std::int32_t, std::int32_t, const Surface&,
+                      std::int32_t, std::int32_t, std::span<const Box> changed) override {
+    seen.emplace_back(changed.begin(), changed.end());
+  }
+  std::vector<std::vector<Box>> seen;
+};
+
+// Two back buffers, one per monitor, presented in turn to their parts of one window: each
+// copy sends only what changed in its own buffer since that buffer was last presented.
+TEST(WindowCopyTest, BuffersSideBySideSendOnlyTheirOwnChanges) {
+  SoftGdi gdi;
+  ChangesSeen window;
+  const Handle windowDc = gdi.CreateWindowDC(window);
+  const Handle cell = gdi.CreateCompatibleDC(windowDc);
+  gdi.SelectObject(cell, gdi.AddBitmap(Numbered(16, 20)));
+  std::array<Handle, 2> buffers{};
+  for (Handle& buffer : buffers) {
+    buffer = gdi.CreateCompatibleDC(windowDc);
+    gdi.SelectObject(buffer, gdi.CreateCompatibleBitmap(windowDc, 64, 40));
+  }
+  const auto presentBoth = [&] {
+    gdi.BitBlt(windowDc, 0, 0, 64, 40, buffers[0], 0, 0, kSrcCopy);
+    gdi.BitBlt(windowDc, 64, 0, 64, 40, buffers[1], 0, 0, kSrcCopy);
+  };
+  presentBoth();
+  gdi.BitBlt(buffers[1], 16, 20, 16, 20, cell, 0, 0, kSrcCopy);
+  presentBoth();
+  ASSERT_EQ(window.seen.size(), 4u);
+  EXPECT_EQ(window.seen[0], std::vector<Box>({{0, 0, 64, 40}}));
+  EXPECT_EQ(window.seen[1], std::vector<Box>({{64, 0, 64, 40}}));
+  EXPECT_EQ(window.seen[2], std::vector<Box>{});
+  EXPECT_EQ(window.seen[3], std::vector<Box>({{80, 20, 16, 20}}));
+}
+
 TEST(BitmapResourceTest, ADamagedResourceIsARuntimeErrorNamingIt) {
   const std::span<const std::uint8_t> file = resources::EmbeddedBitmap(101);
   SoftGdi gdi;

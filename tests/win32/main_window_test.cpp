@@ -32,6 +32,7 @@ class RecordingEvents final : public WindowEvents {
   void MouseMove(std::int16_t, std::int16_t, float, float) override { Record("MouseMove"); }
   void Timer(TimerId timer) override { Record(timer == TimerId::Timer1 ? "Timer1" : "tmrOSD"); }
   void Paint() override { Record("Paint"); }
+  void DisplayChanged() override { Record("DisplayChanged"); }
 
   Events events;
   bool fail = false;

@@ -24,8 +24,8 @@ namespace quellar::art {
 namespace {
 
 struct Output {
-  const char* fileName;
-  const char* description;
+  std::string fileName;  // relative to the output directory
+  std::string description;
   std::function<std::vector<std::uint8_t>(const FontLibrary&)> draw;
 };
 
@@ -35,6 +35,7 @@ std::function<std::vector<std::uint8_t>(const FontLibrary&)> AsBmp(
 }
 
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::filesystem::create_directories(path.parent_path());
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
@@ -42,7 +43,7 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }
 
 int Run(const std::filesystem::path& directory) {
-  const std::vector<Output> outputs{
+  std::vector<Output> outputs{
       {"glyphs.bmp", "glyph sheet (bitmap 101)", AsBmp(DrawGlyphSheet)},
       {"failbox.bmp", "failure box (bitmap 102)", AsBmp(DrawFailureBox)},
       {"osdfont.bmp", "on-screen display font (bitmap 103)", AsBmp(DrawOsdFont)},
@@ -51,12 +52,19 @@ int Run(const std::filesystem::path& directory) {
       {"quellar.ico", "program icon, 16/24/32 pixels in 16 colours",
        [](const FontLibrary&) { return DrawProgramIcon(); }},
   };
+  // Laid out as the hicolor icon theme is, so that installing them is one directory copy.
+  for (const int size : kThemeIconSizes) {
+    const std::string square = std::to_string(size) + "x" + std::to_string(size);
+    outputs.push_back({"hicolor/" + square + "/apps/quellar.png",
+                       "program icon, " + square + " pixels with alpha, for icon themes",
+                       [size](const FontLibrary&) { return DrawThemeIcon(size); }});
+  }
   const FontLibrary library;
   for (const Output& output : outputs) {
     const std::filesystem::path path = directory / output.fileName;
     const std::vector<std::uint8_t> bytes = output.draw(library);
     WriteFile(path, bytes);
-    std::printf("wrote %s: %s, %zu bytes\n", path.string().c_str(), output.description,
+    std::printf("wrote %s: %s, %zu bytes\n", path.string().c_str(), output.description.c_str(),
                 bytes.size());
   }
   return 0;

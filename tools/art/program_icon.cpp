@@ -1,10 +1,12 @@
 #include "tools/art/program_icon.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
 #include "tools/art/emblem.h"
 #include "tools/art/ico_file.h"
+#include "tools/art/png_file.h"
 
 namespace quellar::art {
 namespace {
@@ -31,12 +33,16 @@ std::uint8_t Nearest(const IconPalette& palette, Rgb colour) {
   return best;
 }
 
+// The emblem filling a square, its ring a sixteenth of the size wide.
+EmblemPlacement PlacementFor(int size) {
+  const double half = size / 2.0;
+  return {.centreX = half, .centreY = half, .radius = half, .ringWidth = size / 16.0};
+}
+
 // The disc is opaque where it covers at least half a pixel; a 16-colour icon has no partial
 // transparency, so the ring's outer edge is drawn against black instead.
 IconImage DrawSize(const IconPalette& palette, int size) {
-  const double half = size / 2.0;
-  const EmblemPlacement placement{
-      .centreX = half, .centreY = half, .radius = half, .ringWidth = size / 16.0};
+  const EmblemPlacement placement = PlacementFor(size);
   Image image(size, size);
   PaintEmblem(image, placement);
   const Coverage disc = EmblemDisc(size, size, placement);
@@ -58,6 +64,30 @@ std::vector<std::uint8_t> DrawProgramIcon() {
   std::vector<IconImage> images;
   for (const int size : kSizes) images.push_back(DrawSize(palette, size));
   return EncodeIco(palette, images);
+}
+
+// The emblem is painted over black, so a pixel the disc covers only in part holds its colour
+// at that strength: divided by the coverage, its edge keeps the ring's full green and the
+// desktop shows through instead of a dark fringe.
+std::vector<std::uint8_t> DrawThemeIcon(int size) {
+  const EmblemPlacement placement = PlacementFor(size);
+  Image image(size, size);
+  PaintEmblem(image, placement);
+  const Coverage disc = EmblemDisc(size, size, placement);
+  const auto unpremultiply = [](std::uint8_t channel, std::uint8_t alpha) {
+    return static_cast<std::uint8_t>(std::min(255, (channel * 255 + alpha / 2) / alpha));
+  };
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const std::uint8_t alpha = disc.At(x, y);
+      const Rgb pixel = image.At(x, y);
+      image.Set(x, y,
+                alpha == 0 ? kBlack
+                           : Rgb{unpremultiply(pixel.r, alpha), unpremultiply(pixel.g, alpha),
+                                 unpremultiply(pixel.b, alpha)});
+    }
+  }
+  return EncodePng(image, disc);
 }
 
 }  // namespace quellar::art

@@ -25,6 +25,7 @@ memory::MemoryConfig ConfigOf(const RenderOptions& options) {
   config.commandLine = options.commandLine;
   config.screenWidth = options.screenWidth;
   config.screenHeight = options.screenHeight;
+  config.monitors = options.monitors;
   config.hostWindows[1] = Rect{0, 0, options.hostWidth, options.hostHeight};
   config.seed = options.seed;
   // A long run would keep every call it makes; nothing here reads them.

@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "windows/monitors/monitor_list.h"
+
 namespace quellar::render {
 
 const char* const kRenderUsage = R"(Usage: quellar-render [options]
@@ -12,6 +14,9 @@ Runs the screen saver's engine headless, in virtual time, and writes its window 
 
 Run:
   --screen WxH          full-screen run on a screen of WxH pixels (default 1024x768)
+  --monitors LIST       full-screen run on several monitors, e.g. 1920x1080+0+0*,1280x1024+1920+0
+                        (size, signed position of the top-left corner, * for the primary);
+                        the picture shows their bounding box
   --preview WxH         preview run inside a host window of WxH pixels
   --command TEXT        any other command line (for example /a or /c)
   --store FILE          settings store (SQLite file); read and written as a real run does
@@ -50,9 +55,10 @@ bool ParseInt(std::string_view text, Int& value) {
 
 // The engine takes surfaces up to 32767 pixels each way; a run holds two frames of the size, so
 // their area stays within 16000 x 16000 pixels.
+constexpr std::int32_t kLongestSide = 32767;
+constexpr std::int64_t kMostPixels = std::int64_t{16000} * 16000;
+
 bool ParseSize(std::string_view text, std::int32_t& width, std::int32_t& height) {
-  constexpr std::int32_t kLongestSide = 32767;
-  constexpr std::int64_t kMostPixels = std::int64_t{16000} * 16000;
   const std::size_t x = text.find('x');
   return x != std::string_view::npos && ParseInt(text.substr(0, x), width) &&
          ParseInt(text.substr(x + 1), height) && width > 0 && height > 0 && width <= kLongestSide &&
@@ -102,6 +108,23 @@ bool ParseEvent(Kind kind, std::string_view text, memory::ScriptedEvent& event) 
   return false;
 }
 
+// Each monitor is a screen the engine could run on alone; their bounding box is one frame.
+bool ParseMonitors(std::string_view text, std::vector<monitors::MonitorInfo>& list) {
+  const auto parsed = monitors::ParseMonitorList(text);
+  if (!parsed) return false;
+  for (const monitors::MonitorInfo& monitor : *parsed) {
+    if (monitors::Width(monitor.rect) > kLongestSide ||
+        monitors::Height(monitor.rect) > kLongestSide) {
+      return false;
+    }
+  }
+  const Rect bounds = monitors::ArrangeMonitors(*parsed).bounds;
+  const std::int64_t area = std::int64_t{monitors::Width(bounds)} * monitors::Height(bounds);
+  if (area > kMostPixels) return false;
+  list = *parsed;
+  return true;
+}
+
 using Setter = std::function<bool(RenderOptions&, std::string_view)>;
 
 Setter EventSetter(Kind kind) {
@@ -119,6 +142,11 @@ const std::map<std::string, Setter, std::less<>>& Setters() {
        [](RenderOptions& o, std::string_view v) {
          o.commandLine = "/s";
          return ParseSize(v, o.screenWidth, o.screenHeight);
+       }},
+      {"--monitors",
+       [](RenderOptions& o, std::string_view v) {
+         o.commandLine = "/s";
+         return ParseMonitors(v, o.monitors);
        }},
       {"--preview",
        [](RenderOptions& o, std::string_view v) {

@@ -20,7 +20,8 @@ struct RenderOptions {
   std::string commandLine = "/s";
   std::int32_t screenWidth = 1024;
   std::int32_t screenHeight = 768;
-  std::int32_t hostWidth = 0;  // a preview's host window
+  std::vector<monitors::MonitorInfo> monitors;  // none: one monitor of the screen's size
+  std::int32_t hostWidth = 0;                   // a preview's host window
   std::int32_t hostHeight = 0;
   std::string storeFile = ":memory:";
   std::uint64_t seed = 1;

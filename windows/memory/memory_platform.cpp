@@ -1,15 +1,16 @@
 #include "windows/memory/memory_platform.h"
 
-#include "windows/memory/call_log.h"
-
 #include "resources/embedded.h"
 #include "windows/frm_main.h"
+#include "windows/memory/call_log.h"
 #include "windows/process_end.h"
 
 namespace quellar::memory {
 namespace {
 
-const char* NameOf(TimerId timer) { return timer == TimerId::Timer1 ? "Timer1" : "tmrOSD"; }
+const char* NameOf(TimerId timer) {
+  return timer == TimerId::Timer1 ? "Timer1" : "tmrOSD";
+}
 
 }  // namespace
 
@@ -29,6 +30,11 @@ void MemoryPlatform::Log(std::string call) {
 void MemoryPlatform::EndProcess() {
   Log("EndProcess()");
   throw ProcessEnd{};
+}
+
+std::vector<monitors::MonitorInfo> MemoryPlatform::Monitors() {
+  if (!config_.monitors.empty()) return config_.monitors;
+  return {{Rect{0, 0, config_.screenWidth, config_.screenHeight}, true}};
 }
 
 ScreenTwips MemoryPlatform::ScreenSize() {
@@ -73,8 +79,8 @@ void MemoryPlatform::SetCaption(Handle window, const std::string& caption) {
 }
 
 std::int32_t MemoryPlatform::SetWindowPos(Handle window, Handle insertAfter, std::int32_t x,
-                                          std::int32_t y, std::int32_t width,
-                                          std::int32_t height, std::uint32_t flags) {
+                                          std::int32_t y, std::int32_t width, std::int32_t height,
+                                          std::uint32_t flags) {
   Log(Call("SetWindowPos", window, insertAfter, x, y, width, height, flags));
   if (window != kMainWindow || !window_.exists) return 0;
   if ((flags & kSwpNoZOrder) == 0) window_.topmost = insertAfter == kHwndTopmost;
@@ -114,8 +120,7 @@ bool MemoryPlatform::GetClientRect(Handle window, Rect& rect) {
   Log(Call("GetClientRect", window));
   const auto host = config_.hostWindows.find(window);
   if (host == config_.hostWindows.end()) return false;
-  rect = Rect{0, 0, host->second.right - host->second.left,
-              host->second.bottom - host->second.top};
+  rect = Rect{0, 0, host->second.right - host->second.left, host->second.bottom - host->second.top};
   return true;
 }
 
@@ -130,7 +135,9 @@ void MemoryPlatform::SetTimerInterval(TimerId timer, std::int32_t milliseconds) 
   timers_.SetInterval(timer, milliseconds);
 }
 
-std::int32_t MemoryPlatform::TimerInterval(TimerId timer) { return timers_.Interval(timer); }
+std::int32_t MemoryPlatform::TimerInterval(TimerId timer) {
+  return timers_.Interval(timer);
+}
 
 void MemoryPlatform::SetTimerEnabled(TimerId timer, bool enabled) {
   EnsureWindow();
@@ -155,8 +162,7 @@ Handle MemoryPlatform::CreateCompatibleDC(Handle dc) {
   return created;
 }
 
-Handle MemoryPlatform::CreateCompatibleBitmap(Handle dc, std::int32_t width,
-                                              std::int32_t height) {
+Handle MemoryPlatform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) {
   const Handle created = gdi_.CreateCompatibleBitmap(dc, width, height);
   Log(Call("CreateCompatibleBitmap", dc, width, height) + " = " + std::to_string(created));
   return created;
@@ -178,9 +184,9 @@ Handle MemoryPlatform::LoadBitmapResource(std::int16_t id) {
   return bitmap;
 }
 
-bool MemoryPlatform::BitBlt(Handle destination, std::int32_t x, std::int32_t y,
-                            std::int32_t width, std::int32_t height, Handle source,
-                            std::int32_t sourceX, std::int32_t sourceY, std::uint32_t rop) {
+bool MemoryPlatform::BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
+                            std::int32_t height, Handle source, std::int32_t sourceX,
+                            std::int32_t sourceY, std::uint32_t rop) {
   if (config_.logging == Logging::kCallsAndDrawing) {
     Log(Call("BitBlt", destination, x, y, width, height, source, sourceX, sourceY, rop));
   }

@@ -9,6 +9,7 @@
 
 #include "engine/platform.h"
 #include "windows/memory/logging_registry.h"
+#include "windows/monitors/monitor_layout.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
 
@@ -26,7 +27,9 @@ struct MemoryConfig {
   std::int32_t screenSaverRunning = 0;   // what action 114 answers at start
   std::map<Handle, Rect> hostWindows{};  // windows of other programs, by handle
   Logging logging = Logging::kCalls;
-  std::uint64_t seed = 1;                // of the engine's random generator
+  std::uint64_t seed = 1;  // of the engine's random generator
+  // The desktop's monitors; none: one monitor of the screen's size at the origin.
+  std::vector<monitors::MonitorInfo> monitors{};
 };
 
 // The window frmMain as the desktop would show it.
@@ -41,7 +44,9 @@ struct WindowState {
   std::string caption;
 };
 
-class MemoryPlatform : public Platform, private softgdi::WindowTarget {
+class MemoryPlatform : public Platform,
+                       public monitors::MonitorSource,
+                       private softgdi::WindowTarget {
  public:
   static constexpr Handle kMainWindow = 0x10010;
 
@@ -62,6 +67,12 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   const FormTimers& Timers() const { return timers_; }
   softgdi::SoftGdi& Gdi() { return gdi_; }
 
+  // The monitors change (a display added or removed).
+  void SetMonitors(std::vector<monitors::MonitorInfo> monitors) {
+    config_.monitors = std::move(monitors);
+  }
+  std::vector<monitors::MonitorInfo> Monitors() override;
+
   // Platform.
   std::string CommandLine() override { return config_.commandLine; }
   ProgramInfo Program() override { return config_.program; }
@@ -69,8 +80,8 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   [[noreturn]] void EndProcess() override;
   ScreenTwips ScreenSize() override;
   std::uint64_t ClockReading() override { return static_cast<std::uint64_t>(timers_.Now()); }
-  std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam,
-                                std::int32_t& pvParam, std::uint32_t winIni) override;
+  std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam, std::int32_t& pvParam,
+                                std::uint32_t winIni) override;
   std::int32_t ShowCursor(bool show) override;
   void ShowMessageBox(const std::string& text, std::uint32_t flags,
                       const std::string& caption) override;
@@ -78,11 +89,9 @@ class MemoryPlatform : public Platform, private softgdi::WindowTarget {
   Handle MainWindow() override;
   void SetCaption(Handle window, const std::string& caption) override;
   std::int32_t SetWindowPos(Handle window, Handle insertAfter, std::int32_t x, std::int32_t y,
-                            std::int32_t width, std::int32_t height,
-                            std::uint32_t flags) override;
+                            std::int32_t width, std::int32_t height, std::uint32_t flags) override;
   std::int32_t GetWindowLongValue(Handle window, std::int32_t index) override;
-  std::intptr_t SetWindowLongValue(Handle window, std::int32_t index,
-                                   std::intptr_t value) override;
+  std::intptr_t SetWindowLongValue(Handle window, std::int32_t index, std::intptr_t value) override;
   Handle SetParent(Handle window, Handle parent) override;
   bool GetClientRect(Handle window, Rect& rect) override;
   void CloseMainWindow() override;

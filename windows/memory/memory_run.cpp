@@ -7,8 +7,8 @@ namespace quellar::memory {
 
 MemoryRun::MemoryRun(registry::RegistryApi& registry, MemoryConfig config)
     : platform_(registry, std::move(config)),
-      engine_(platform_, platform_.Config().seed),
-      form_(engine_, platform_) {}
+      run_(platform_, platform_, platform_.Config().seed),
+      form_(run_, platform_) {}
 
 template <typename Handler>
 void MemoryRun::Guarded(Handler handler) {
@@ -23,8 +23,13 @@ void MemoryRun::Guarded(Handler handler) {
 }
 
 void MemoryRun::Start() {
-  Guarded([this] { engine_.Main(); });
-  if (!Ended() && engine_.state.runMode == engine::kRunNone) endedAt_ = Now();
+  Guarded([this] { run_.Main(); });
+  if (!Ended() && Engine().state.runMode == engine::kRunNone) endedAt_ = Now();
+}
+
+void MemoryRun::ChangeMonitors(std::vector<monitors::MonitorInfo> monitors) {
+  platform_.SetMonitors(std::move(monitors));
+  Guarded([this] { run_.MonitorsChanged(); });
 }
 
 void MemoryRun::Schedule(const ScriptedEvent& event) {

@@ -52,8 +52,11 @@ class MemoryRun {
   std::int64_t Timer1Ticks() const { return timer1Ticks_; }
   MemoryPlatform& Platform() { return platform_; }
   const MemoryPlatform& Platform() const { return platform_; }
-  engine::Engine& Engine() { return engine_; }
-  const engine::Engine& Engine() const { return engine_; }
+  engine::Engine& Engine() { return run_.Primary(); }
+  const engine::Engine& Engine() const { return run_.Primary(); }
+  const monitors::MonitorRun& Monitors() const { return run_; }
+  // The desktop's monitors change now.
+  void ChangeMonitors(std::vector<monitors::MonitorInfo> monitors);
 
  private:
   // Delivers the next happening at or before `until`; false when there is none.
@@ -64,7 +67,7 @@ class MemoryRun {
   void Guarded(Handler handler);
 
   MemoryPlatform platform_;
-  engine::Engine engine_;
+  monitors::MonitorRun run_;
   FrmMain form_;
   // By time; events of the same moment in the order scheduled.
   std::multimap<std::int64_t, ScriptedEvent> script_;

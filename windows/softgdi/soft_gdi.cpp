@@ -1,5 +1,6 @@
 #include "windows/softgdi/soft_gdi.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/runtime_error.h"
@@ -88,9 +89,11 @@ void SoftGdi::CopyToWindow(Handle windowDc, DeviceContext& window, const Selecte
                            std::int32_t sourceX, std::int32_t sourceY) {
   Damage& unshown = UnshownOn(source.bitmap, windowDc);
   const WindowSource copy{source.handle, x - sourceX, y - sourceY};
+  const Box target{x, y, width, height};
+  const auto showsCopy = [&copy](const Shown& shown) { return shown.source == copy; };
   // The window shows something else where this copy goes (another bitmap, or this one at
   // another place, or nothing yet): all of it is new there.
-  if (window.shows != copy) {
+  if (std::none_of(window.shows.begin(), window.shows.end(), showsCopy)) {
     unshown.Clear();
     unshown.Add({0, 0, source.bitmap.surface.width, source.bitmap.surface.height});
   }
@@ -102,7 +105,10 @@ void SoftGdi::CopyToWindow(Handle windowDc, DeviceContext& window, const Selecte
       changed_.push_back({part.x + copy.dx, part.y + copy.dy, part.width, part.height});
   }
   unshown.RemoveInside(copied);
-  window.shows = copy;
+  std::erase_if(window.shows, [&](const Shown& shown) {
+    return showsCopy(shown) || !Intersect(shown.area, target).Empty();
+  });
+  window.shows.push_back({copy, target});
   window.window->ReceiveChanges(x, y, width, height, source.bitmap.surface, sourceX, sourceY,
                                 changed_);
 }

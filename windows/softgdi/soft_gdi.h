@@ -57,17 +57,22 @@ class SoftGdi {
   const Surface* SurfaceOf(Handle dc) const;
 
  private:
-  // Where the last copy to a window came from: a bitmap, moved by (dx, dy).
+  // Where a copy to a window came from: a bitmap, moved by (dx, dy).
   struct WindowSource {
     Handle bitmap = 0;
     std::int32_t dx = 0;
     std::int32_t dy = 0;
     bool operator==(const WindowSource&) const = default;
   };
+  // A part of a window and what it shows. A window shows one bitmap, or one per monitor.
+  struct Shown {
+    WindowSource source;
+    Box area;
+  };
   struct DeviceContext {
     WindowTarget* window = nullptr;  // set for a window's DC
     Handle selected = 0;
-    WindowSource shows;  // a window's DC only
+    std::vector<Shown> shows;  // a window's DC only
   };
   struct Bitmap {
     Surface surface;

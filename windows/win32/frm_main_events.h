@@ -30,6 +30,7 @@ class FrmMainEvents final : public WindowEvents {
     }
   }
   void Paint() override { platform_.Repaint(); }
+  void DisplayChanged() override { form_.DisplayChanged(); }
 
  private:
   FrmMain& form_;

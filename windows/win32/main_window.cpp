@@ -65,6 +65,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_DISPLAYCHANGE:
+      if (events_ != nullptr && !runEnd_.Ended()) runEnd_.Guard([&] { events_->DisplayChanged(); });
+      break;
     // A preview's host destroys its own window and with it this child; in a full-screen run
     // the window goes only on the way out. Either way the run is over.
     case WM_DESTROY:

@@ -1,5 +1,7 @@
 #include "windows/win32/presented_frame.h"
 
+#include <algorithm>
+
 namespace quellar::win32 {
 namespace {
 
@@ -13,41 +15,50 @@ LONG Height(const RECT& area) {
 }  // namespace
 
 void PresentedFrame::Presented(HDC source, RECT area, POINT sourceOrigin) {
-  source_ = source;
-  area_ = area;
-  sourceOrigin_ = sourceOrigin;
-  savedAside_ = false;
+  Area* shown = AreaOf(source);
+  if (shown == nullptr) shown = areas_.emplace_back(std::make_unique<Area>()).get();
+  shown->source = source;
+  shown->area = area;
+  shown->sourceOrigin = sourceOrigin;
+  shown->savedAside = false;
 }
 
 void PresentedFrame::BeforeDrawingInto(HDC target) {
-  if (target == source_ && !inTick_ && !savedAside_) SaveAside();
+  if (inTick_) return;
+  if (Area* shown = AreaOf(target); shown != nullptr && !shown->savedAside) shown->SaveAside();
 }
 
 void PresentedFrame::Forget(HDC dc) {
-  if (dc == source_) source_ = nullptr;
-}
-
-// The bitmap is kept for later frames of the same size.
-void PresentedFrame::SaveAside() {
-  if (!savedDc_ || savedSize_.cx != Width(area_) || savedSize_.cy != Height(area_)) {
-    savedDc_.reset(CreateCompatibleDC(source_));
-    savedBitmap_.reset(CreateCompatibleBitmap(source_, Width(area_), Height(area_)));
-    SelectObject(savedDc_.get(), savedBitmap_.get());
-    savedSize_ = {Width(area_), Height(area_)};
-  }
-  BitBlt(savedDc_.get(), 0, 0, Width(area_), Height(area_), source_, sourceOrigin_.x,
-         sourceOrigin_.y, SRCCOPY);
-  savedAside_ = true;
+  std::erase_if(areas_, [dc](const std::unique_ptr<Area>& shown) { return shown->source == dc; });
 }
 
 void PresentedFrame::Repaint(HDC window) const {
-  if (savedAside_) {
-    BitBlt(window, area_.left, area_.top, Width(area_), Height(area_), savedDc_.get(), 0, 0,
-           SRCCOPY);
-  } else if (source_ != nullptr) {
-    BitBlt(window, area_.left, area_.top, Width(area_), Height(area_), source_, sourceOrigin_.x,
-           sourceOrigin_.y, SRCCOPY);
+  for (const auto& shown : areas_) shown->Repaint(window);
+}
+
+PresentedFrame::Area* PresentedFrame::AreaOf(HDC source) {
+  const auto found = std::find_if(areas_.begin(), areas_.end(),
+                                  [source](const auto& shown) { return shown->source == source; });
+  return found == areas_.end() ? nullptr : found->get();
+}
+
+// The bitmap is kept for later frames of the same size.
+void PresentedFrame::Area::SaveAside() {
+  if (!savedDc || savedSize.cx != Width(area) || savedSize.cy != Height(area)) {
+    savedDc.reset(CreateCompatibleDC(source));
+    savedBitmap.reset(CreateCompatibleBitmap(source, Width(area), Height(area)));
+    SelectObject(savedDc.get(), savedBitmap.get());
+    savedSize = {Width(area), Height(area)};
   }
+  BitBlt(savedDc.get(), 0, 0, Width(area), Height(area), source, sourceOrigin.x, sourceOrigin.y,
+         SRCCOPY);
+  savedAside = true;
+}
+
+void PresentedFrame::Area::Repaint(HDC window) const {
+  const HDC from = savedAside ? savedDc.get() : source;
+  const POINT origin = savedAside ? POINT{0, 0} : sourceOrigin;
+  BitBlt(window, area.left, area.top, Width(area), Height(area), from, origin.x, origin.y, SRCCOPY);
 }
 
 }  // namespace quellar::win32

@@ -1,11 +1,15 @@
 #pragma once
-// What frmMain's window last showed, for repainting it. A tick always ends by presenting what
-// it drew, but a handler outside a tick (the on-screen display's timeout) may draw into the back
+// What frmMain's window last showed, for repainting it: one presented area per back buffer (a
+// run on several monitors presents one per monitor). A tick always ends by presenting what it
+// drew, but a handler outside a tick (the on-screen display's timeout) may draw into the back
 // buffer without presenting. Before the first such drawing the presented frame is copied aside,
 // so that a repaint shows what was presented, never what only the back buffer holds. Ticks,
 // the common case, copy nothing extra.
 
 #include <windows.h>
+
+#include <memory>
+#include <vector>
 
 #include "windows/win32/gdi_handle.h"
 
@@ -19,7 +23,7 @@ class PresentedFrame {
   void BeforeDrawingInto(HDC target);
   // `dc` is being deleted: it can no longer be repainted from.
   void Forget(HDC dc);
-  // Copies the presented frame to `window`; nothing before the first presentation.
+  // Copies the presented frames to `window`; nothing before the first presentation.
   void Repaint(HDC window) const;
 
   // Runs a tick's handler, which presents everything it draws before it returns.
@@ -36,17 +40,25 @@ class PresentedFrame {
   }
 
  private:
-  void SaveAside();
+  // One back buffer's area of the window.
+  struct Area {
+    HDC source = nullptr;
+    RECT area{};
+    POINT sourceOrigin{};
+    bool savedAside = false;
+    // The bitmap outlives the device context it is selected into.
+    UniqueGdi<HBITMAP> savedBitmap;
+    UniqueMemoryDc savedDc;
+    SIZE savedSize{};
 
-  HDC source_ = nullptr;
-  RECT area_{};
-  POINT sourceOrigin_{};
+    void SaveAside();
+    void Repaint(HDC window) const;
+  };
+
+  Area* AreaOf(HDC source);
+
+  std::vector<std::unique_ptr<Area>> areas_;
   bool inTick_ = false;
-  bool savedAside_ = false;
-  // The bitmap outlives the device context it is selected into.
-  UniqueGdi<HBITMAP> savedBitmap_;
-  UniqueMemoryDc savedDc_;
-  SIZE savedSize_{};
 };
 
 }  // namespace quellar::win32

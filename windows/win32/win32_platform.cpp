@@ -2,6 +2,7 @@
 
 #include "registry/default_store.h"
 #include "windows/process_end.h"
+#include "windows/win32/display_monitors.h"
 #include "windows/win32/process_info.h"
 #include "windows/win32/settings_dialog.h"
 
@@ -26,6 +27,10 @@ void Win32Platform::EndProcess() {
 
 // The process is DPI-aware, so the metrics are pixels and the full-screen surface is the
 // screen at any scaling.
+std::vector<monitors::MonitorInfo> Win32Platform::Monitors() {
+  return DisplayMonitors();
+}
+
 ScreenTwips Win32Platform::ScreenSize() {
   constexpr float kTwipsPerPixel = 15.0f;
   return {static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel,

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/platform.h"
+#include "windows/monitors/monitor_layout.h"
 #include "windows/win32/desktop_guard.h"
 #include "windows/win32/gdi_objects.h"
 #include "windows/win32/instance_mutex.h"
@@ -18,7 +19,7 @@
 
 namespace quellar::win32 {
 
-class Win32Platform final : public Platform {
+class Win32Platform final : public Platform, public monitors::MonitorSource {
  public:
   Win32Platform(HINSTANCE instance, RunEnd& runEnd);
 
@@ -40,6 +41,7 @@ class Win32Platform final : public Platform {
   [[noreturn]] void EndProcess() override;
 
   // System.
+  std::vector<monitors::MonitorInfo> Monitors() override;
   ScreenTwips ScreenSize() override;
   std::uint64_t ClockReading() override {
     return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());

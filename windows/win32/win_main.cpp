@@ -28,13 +28,13 @@ int Run(HINSTANCE instance) {
   win32::RunEnd runEnd;
   {
     win32::Win32Platform platform(instance, runEnd);
-    engine::Engine engine(platform, std::random_device{}());
-    FrmMain form(engine, platform);
+    monitors::MonitorRun run(platform, platform, std::random_device{}());
+    FrmMain form(run, platform);
     win32::FrmMainEvents events(form, platform);
     platform.Attach(events);
-    runEnd.Guard([&] { engine.Main(); });
+    runEnd.Guard([&] { run.Main(); });
     // Main returns with no run for the dialog, the notice and unknown switches.
-    if (!runEnd.Ended() && engine.state.runMode != engine::kRunNone) RunMessageLoop();
+    if (!runEnd.Ended() && run.Primary().state.runMode != engine::kRunNone) RunMessageLoop();
     platform.RestoreDesktop();
   }
   if (!runEnd.Error().empty()) win32::ReportRuntimeError(runEnd.Error());

@@ -20,6 +20,8 @@ class WindowEvents {
   virtual void Timer(TimerId timer) = 0;
   // The window needs its picture again (uncovered, shown).
   virtual void Paint() = 0;
+  // Monitors were added, removed or rearranged.
+  virtual void DisplayChanged() = 0;
 };
 
 }  // namespace quellar::win32

@@ -23,32 +23,60 @@ std::int64_t MonotonicMilliseconds() {
 }
 
 EventLoop::EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-                     MainWindow& window, WindowSurface& surface, FrmMain& form)
+                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner)
     : display_(display),
       timers_(timers),
       signals_(signals),
       window_(window),
       surface_(surface),
-      form_(form) {}
+      form_(form),
+      owner_(owner) {}
 
 void EventLoop::Run() {
   for (;;) {
-    if (signals_.Take()) form_.EndRun();
+    TakeSignals();
     DispatchPendingEvents();
+    if (hostResized_) return;
     FireDueTimers();
+    LookAtMonitors();
     WaitForWork();
   }
 }
 
+// A guest stores nothing and gives nothing back: it ends without the run's orderly shutdown.
+void EventLoop::TakeSignals() {
+  if (!signals_.Take()) return;
+  if (Guest()) throw ProcessEnd{0};
+  form_.EndRun();
+}
+
+// Not every server reports a monitor declared or dropped as an event, so the run looks twice a
+// second; a look that finds nothing changed costs one round trip.
+void EventLoop::LookAtMonitors() {
+  const std::int64_t now = MonotonicMilliseconds();
+  if (now < nextMonitorLook_) return;
+  nextMonitorLook_ = now + kMonitorLookInterval;
+  form_.DisplayChanged();
+}
+
 void EventLoop::DispatchPendingEvents() {
-  while (XPending(display_) > 0) {
+  while (!hostResized_ && XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
     Dispatch(event);
   }
   // Only now: a preview whose host has gone sees the window's destruction before the errors
   // of the requests that raced with it.
-  if (const std::optional<std::string> error = TakeXError(display_)) throw RuntimeError(*error);
+  RaiseXError();
+}
+
+void EventLoop::RaiseXError() {
+  const std::optional<std::string> error = TakeXError(display_);
+  if (!error) return;
+  // The host destroyed its window while requests for it were on their way: that is the end of
+  // the guest's run, not a fault.
+  if (Guest() && !AttributesOf(display_, window_.Id())) throw ProcessEnd{0};
+  throw RuntimeError(*error);
 }
 
 void EventLoop::Dispatch(XEvent& event) {
@@ -95,10 +123,15 @@ void EventLoop::OnButtonPress(const XButtonEvent& event) {
 
 void EventLoop::OnStructureChange(const XEvent& event) {
   if (event.type == ConfigureNotify && event.xconfigure.window == window_.Id()) {
-    window_.Resized(event.xconfigure.width, event.xconfigure.height);
-    surface_.Resize(event.xconfigure.width, event.xconfigure.height);
+    const XConfigureEvent& configure = event.xconfigure;
+    if (Guest()) {
+      hostResized_ = configure.width != window_.Width() || configure.height != window_.Height();
+    } else {
+      surface_.Resize(configure.width, configure.height);
+    }
+    window_.Resized(configure.width, configure.height);
   } else if (event.type == DestroyNotify && event.xdestroywindow.window == window_.Id()) {
-    // In a preview the host destroyed its window, and ours with it: that ends the run.
+    // The host destroyed its window (in a preview, ours with it): that ends the run.
     window_.ForgetDestroyed();
     throw ProcessEnd{0};
   }
@@ -124,13 +157,11 @@ void EventLoop::WaitForWork() {
   XFlush(display_);
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
-  int timeout = -1;
-  if (const std::optional<std::int64_t> due = timers_.NextDue()) {
-    timeout =
-        static_cast<int>(std::clamp<std::int64_t>(*due - MonotonicMilliseconds(), 0, INT_MAX));
-  }
+  const std::int64_t due = std::min(timers_.NextDue().value_or(INT64_MAX), nextMonitorLook_);
+  const int timeout =
+      static_cast<int>(std::clamp<std::int64_t>(due - MonotonicMilliseconds(), 0, INT_MAX));
   std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
-                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
+                                pollfd{signals_.Descriptor(), POLLIN, 0}};
   poll(sources.data(), sources.size(), timeout);
 }
 

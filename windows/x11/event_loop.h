@@ -1,7 +1,9 @@
 #pragma once
 // frmMain's message loop, on one thread: a termination signal ends the run, every X event that
 // has arrived is handled, then the timers that are due fire, then the loop sleeps on the
-// connection and the signals until the next timer is due or something arrives.
+// connection and the signals until the next timer is due or something arrives. A guest in a
+// host's window took nothing from the desktop: a signal, or the window's end, simply ends it,
+// and a new size of the window ends its loop, for a new engine at that size.
 
 #include <X11/Xlib.h>
 
@@ -10,7 +12,7 @@
 #include "windows/frm_main.h"
 #include "windows/timers/form_timers.h"
 #include "windows/x11/input.h"
-#include "windows/x11/main_window.h"
+#include "windows/x11/rain_window.h"
 #include "windows/x11/termination_signals.h"
 #include "windows/x11/window_surface.h"
 
@@ -19,30 +21,42 @@ namespace quellar::x11 {
 // The timers' clock: monotonic milliseconds.
 std::int64_t MonotonicMilliseconds();
 
+// Whose window the loop serves.
+enum class WindowOwner { kProgram, kHost };
+
 class EventLoop {
  public:
-  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-            MainWindow& window, WindowSurface& surface, FrmMain& form);
+  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals, RainWindow& window,
+            WindowSurface& surface, FrmMain& form, WindowOwner owner);
 
-  // Returns only by an exception: the end of the process, a run-time error.
-  [[noreturn]] void Run();
+  // Returns only when a host's window has changed size; otherwise it ends by an exception: the
+  // end of the process, a run-time error.
+  void Run();
 
  private:
+  bool Guest() const { return owner_ == WindowOwner::kHost; }
+  void TakeSignals();
+  void RaiseXError();
   void DispatchPendingEvents();
   void Dispatch(XEvent& event);
   void OnKeyPress(XKeyEvent& event);
   void OnButtonPress(const XButtonEvent& event);
   void OnStructureChange(const XEvent& event);
   void FireDueTimers();
+  void LookAtMonitors();
   void WaitForWork();
 
   Display* display_;
   FormTimers& timers_;
   TerminationSignals& signals_;
-  MainWindow& window_;
+  RainWindow& window_;
   WindowSurface& surface_;
   FrmMain& form_;
+  const WindowOwner owner_;
   ClickTracker clicks_;
+  bool hostResized_ = false;
+  static constexpr std::int64_t kMonitorLookInterval = 500;
+  std::int64_t nextMonitorLook_ = 0;
 };
 
 }  // namespace quellar::x11

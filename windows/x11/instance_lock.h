@@ -20,8 +20,12 @@ class InstanceLock {
 
   // The lock of the executable named `exeName` for the current user.
   static InstanceLock ForExecutable(const std::string& exeName);
+  // No lock at all, for a program that no other instance need know of: it sees none either.
+  static InstanceLock NotTaken() { return InstanceLock(); }
 
  private:
+  InstanceLock() = default;
+
   int fd_ = -1;
   bool otherInstance_ = false;
 };

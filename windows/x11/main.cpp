@@ -1,14 +1,19 @@
 // The quellar executable: the engine on X11. Every way the process ends comes back here as an
 // exception, after the platform has given the desktop back what the run took.
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <random>
+#include <string_view>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
 #include "windows/frm_main.h"
 #include "windows/process_end.h"
+#include "windows/x11/command_line.h"
+#include "windows/x11/guest_run.h"
 #include "windows/x11/x11_platform.h"
 #include "windows/x11/x_errors.h"
 
@@ -34,27 +39,31 @@ class StoreSettingsOnConnectionLost {
   StoreSettingsOnConnectionLost& operator=(const StoreSettingsOnConnectionLost&) = delete;
 };
 
-// Settings writes that missed another process's lock are retried once the window or the dialog
-// is gone, however the program ends.
-class FinishStoreAtEnd {
- public:
-  explicit FinishStoreAtEnd(quellar::x11::X11Platform& platform) : platform_(platform) {}
-  ~FinishStoreAtEnd() { platform_.FinishStore(); }
-  FinishStoreAtEnd(const FinishStoreAtEnd&) = delete;
-  FinishStoreAtEnd& operator=(const FinishStoreAtEnd&) = delete;
-
- private:
-  quellar::x11::X11Platform& platform_;
-};
+// The standard switches: a run in a window of the program's own, a dialog, a notice, nothing.
+int RunStandard(int argc, const char* const* argv) {
+  quellar::x11::X11Platform platform(argc, argv);
+  const quellar::x11::FinishStoreAtEnd finishStore(platform);
+  quellar::monitors::MonitorRun run(platform, platform, std::random_device{}());
+  quellar::FrmMain form(run, platform);
+  const StoreSettingsOnConnectionLost storeOnLoss(run.Primary(), platform);
+  run.Main();
+  if (platform.HasMainWindow()) platform.Run(form);
+  return 0;
+}
 
 int RunProgram(int argc, const char* const* argv) {
-  quellar::x11::X11Platform platform(argc, argv);
-  const FinishStoreAtEnd finishStore(platform);
-  quellar::engine::Engine engine(platform, std::random_device{}());
-  quellar::FrmMain form(engine, platform);
-  const StoreSettingsOnConnectionLost storeOnLoss(engine, platform);
-  engine.Main();
-  if (platform.HasMainWindow()) platform.Run(form);
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const quellar::x11::Request request =
+      quellar::x11::ParseCommandLine(arguments, std::getenv("XSCREENSAVER_WINDOW"));
+  if (std::holds_alternative<quellar::x11::UsageRequest>(request)) {
+    std::cout << quellar::x11::UsageText();
+  } else if (std::holds_alternative<quellar::x11::VersionRequest>(request)) {
+    std::cout << quellar::x11::VersionText();
+  } else if (const auto* guest = std::get_if<quellar::x11::GuestRequest>(&request)) {
+    quellar::x11::RunGuest(*guest);
+  } else {
+    return RunStandard(argc, argv);
+  }
   return 0;
 }
 

@@ -53,7 +53,7 @@ void MainWindow::Place(Handle insertAfter, std::int32_t x, std::int32_t y, std::
   if ((flags & kSwpNoSize) == 0) {
     // Windows allows an empty window; X does not.
     Resized(std::max(width, 1), std::max(height, 1));
-    XResizeWindow(display_, Id(), static_cast<unsigned>(width_), static_cast<unsigned>(height_));
+    XResizeWindow(display_, Id(), static_cast<unsigned>(Width()), static_cast<unsigned>(Height()));
   }
   // X has no topmost layer: HWND_TOPMOST raises the window, the other values leave it where it
   // is in the stack.
@@ -126,11 +126,6 @@ void MainWindow::SetPointerHidden(bool hidden) {
     XFreePixmap(display_, empty);
   }
   return blankCursor_.Get();
-}
-
-void MainWindow::Resized(std::int32_t width, std::int32_t height) {
-  width_ = width;
-  height_ = height;
 }
 
 }  // namespace quellar::x11

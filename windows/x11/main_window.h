@@ -10,39 +10,35 @@
 #include <string>
 
 #include "engine/platform.h"
+#include "windows/x11/rain_window.h"
 #include "windows/x11/x_owned.h"
 
 namespace quellar::x11 {
 
-class MainWindow {
+class MainWindow : public RainWindow {
  public:
   explicit MainWindow(Display* display);
-  ~MainWindow();
+  ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  ::Window Id() const { return window_.Get(); }
-  std::int32_t Width() const { return width_; }
-  std::int32_t Height() const { return height_; }
+  ::Window Id() const override { return window_.Get(); }
   bool Gone() const { return window_.Get() == None; }
 
-  // SetWindowPos: moves, resizes, stacks and shows or hides as the flags say. A top-level
-  // window that is shown and activated takes the keyboard, since without a window manager
-  // nothing else would give it focus.
+  // Moves, resizes, stacks and shows or hides as the flags say. A top-level window that is
+  // shown and activated takes the keyboard, since without a window manager nothing else would
+  // give it focus.
   void Place(Handle insertAfter, std::int32_t x, std::int32_t y, std::int32_t width,
-             std::int32_t height, std::uint32_t flags);
+             std::int32_t height, std::uint32_t flags) override;
   // GWL_STYLE and GWL_HWNDPARENT are only recorded: an X window has neither.
-  std::int32_t WindowLong(std::int32_t index) const;
-  std::intptr_t SetWindowLong(std::int32_t index, std::intptr_t value);
-  // Moves the window into `parent`; the previous parent, or None when `parent` is no window.
-  ::Window Reparent(::Window parent);
-  void SetCaption(const std::string& caption);
-  void SetPointerHidden(bool hidden);
-
-  // The server destroyed the window (its parent went away): nothing is left to free.
-  void ForgetDestroyed() { window_.Forget(); }
-  void Resized(std::int32_t width, std::int32_t height);
-  void Destroy();
+  std::int32_t WindowLong(std::int32_t index) const override;
+  std::intptr_t SetWindowLong(std::int32_t index, std::intptr_t value) override;
+  ::Window Reparent(::Window parent) override;
+  void SetCaption(const std::string& caption) override;
+  void SetPointerHidden(bool hidden) override;
+  // Its parent went away.
+  void ForgetDestroyed() override { window_.Forget(); }
+  void Destroy() override;
 
  private:
   void GrabKeyboard();
@@ -52,8 +48,6 @@ class MainWindow {
   OwnedWindow window_;
   OwnedCursor blankCursor_;
   ::Window parent_;
-  std::int32_t width_ = 1;
-  std::int32_t height_ = 1;
   std::int32_t style_ = 0;
   std::intptr_t owner_ = 0;
   bool keyboardGrabbed_ = false;

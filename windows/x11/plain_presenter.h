@@ -17,6 +17,7 @@ class PlainPresenter : public Presenter {
   // Raises a RuntimeError when the window's visual cannot show XRGB pixels as they are.
   PlainPresenter(Display* display, ::Window window);
   void Show(const softgdi::Surface& frame, std::span<const softgdi::Box> boxes) override;
+  softgdi::Pixel OpaqueBits() const override { return OpaqueBitsOf(format_); }
 
  private:
   Display* display_;

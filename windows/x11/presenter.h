@@ -24,6 +24,8 @@ class Presenter {
   // Nothing waits to be sent and the server has read everything it was sent; for what it was
   // sent to reach the window, a round trip (XSync) is enough.
   virtual bool Settled() const { return true; }
+  // See OpaqueBitsOf: what every pixel of the frames it shows must carry.
+  virtual softgdi::Pixel OpaqueBits() const { return 0; }
 };
 
 }  // namespace quellar::x11

@@ -28,6 +28,7 @@ class ShmPresenter : public Presenter {
   // Takes the completion of the frame in flight, and sends what waited for it.
   bool HandleEvent(const XEvent& event, const softgdi::Surface& frame) override;
   bool Settled() const override { return !inFlight_ && waiting_.Empty(); }
+  softgdi::Pixel OpaqueBits() const override { return OpaqueBitsOf(format_); }
   // False once plain requests have taken over.
   bool SharesMemory() const { return plain_ == nullptr; }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the window shows: the target of the window's device context. It keeps a copy of the
 // last presented frame at the window's size, so that an exposed part can be shown again
-// without the engine, and hands the parts that changed to the presenter.
+// without the engine, and hands the parts that changed to the presenter. The copy carries the
+// bits the presenter's window needs for a pixel to be opaque.
 
 #include <X11/Xlib.h>
 
@@ -32,13 +33,21 @@ class WindowSurface : public softgdi::WindowTarget {
   bool HandleEvent(const XEvent& event) { return presenter_->HandleEvent(event, frame_); }
   // See Presenter::Settled.
   bool Settled() const { return presenter_->Settled(); }
+  // From now on every copy goes to the presenter whole, as a plain Present would send it: the
+  // reference that figures of the changed-parts presentation are measured against.
+  void SendWholeFrames() { wholeFrames_ = true; }
 
  private:
+  softgdi::Surface NewFrame(std::int32_t width, std::int32_t height) const;
+  void MakeOpaque(softgdi::Box box);
+
   std::unique_ptr<Presenter> presenter_;
+  const softgdi::Pixel opaqueBits_;
   softgdi::Surface frame_;
   std::vector<softgdi::Box> shown_;  // reused for every copy
   // The size changed: parts of the window may never have had a copy, so the next is taken whole.
   bool resized_ = false;
+  bool wholeFrames_ = false;
 };
 
 }  // namespace quellar::x11

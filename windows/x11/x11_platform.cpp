@@ -1,6 +1,9 @@
 #include "windows/x11/x11_platform.h"
 
+#include <cstdlib>
 #include <iostream>
+#include <string_view>
+#include <utility>
 #include <variant>
 
 #include "engine/runtime_error.h"
@@ -11,6 +14,9 @@
 #include "windows/process_end.h"
 #include "windows/softgdi/bmp.h"
 #include "windows/x11/event_loop.h"
+#include "windows/x11/host_window.h"
+#include "windows/x11/main_window.h"
+#include "windows/x11/monitor_query.h"
 #include "windows/x11/program_info.h"
 #include "windows/x11/shm_presenter.h"
 #include "windows/x11/x_errors.h"
@@ -30,15 +36,39 @@ std::optional<::Window> XWindowOf(Handle handle) {
 }  // namespace
 
 X11Platform::X11Platform(int argc, const char* const* argv)
-    : commandLine_(JoinArguments(argc, argv)),
-      program_(DescribeProgram(ExecutablePath())),
-      instanceLock_(InstanceLock::ForExecutable(program_.exeName)),
-      display_(OpenDisplay()) {
+    : X11Platform(JoinArguments(argc, argv), false) {
   if (display_) saverFlag_.emplace(display_.get());
+}
+
+X11Platform::X11Platform(std::optional<std::uint32_t> hostWindow) : X11Platform("", true) {
+  Display* display = RequireDisplay();
+  ShowIn(std::make_unique<HostWindow>(display, hostWindow.value_or(XDefaultRootWindow(display))));
+}
+
+X11Platform::X11Platform(std::string commandLine, bool guest)
+    : guest_(guest),
+      commandLine_(std::move(commandLine)),
+      program_(DescribeProgram(ExecutablePath())),
+      instanceLock_(guest ? InstanceLock::NotTaken()
+                          : InstanceLock::ForExecutable(program_.exeName)),
+      display_(OpenDisplay()) {
+  ResetTimers();
+}
+
+// frmMain's design: both timers disabled, at these intervals.
+void X11Platform::ResetTimers() {
+  timers_ = FormTimers();
   timers_.AdvanceTo(MonotonicMilliseconds());
-  // frmMain's design: both timers disabled, at these intervals.
   timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
   timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
+}
+
+void X11Platform::StartAfresh() {
+  gdi_ = softgdi::SoftGdi();
+  windowDc_ = 0;
+  cursorCount_ = 0;
+  ResetTimers();
+  surface_->Resize(window_->Width(), window_->Height());
 }
 
 Display* X11Platform::RequireDisplay() {
@@ -47,25 +77,36 @@ Display* X11Platform::RequireDisplay() {
 }
 
 void X11Platform::Run(FrmMain& form) {
-  EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form).Run();
+  EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form,
+            guest_ ? WindowOwner::kHost : WindowOwner::kProgram)
+      .Run();
 }
 
 void X11Platform::EndProcess() {
   throw ProcessEnd{0};
 }
 
+// A guest's screen is its host's window, whatever monitors that spans: it knows of none, and
+// its engine asks the screen's size.
+std::vector<monitors::MonitorInfo> X11Platform::Monitors() {
+  if (guest_) return {};
+  return QueryMonitors(RequireDisplay());
+}
+
+// A guest's screen is its host's window.
 ScreenTwips X11Platform::ScreenSize() {
   Display* display = RequireDisplay();
   const int screen = XDefaultScreen(display);
-  return {static_cast<float>(XDisplayWidth(display, screen)) * kTwipsPerPixel,
-          static_cast<float>(XDisplayHeight(display, screen)) * kTwipsPerPixel};
+  const int width = guest_ ? window_->Width() : XDisplayWidth(display, screen);
+  const int height = guest_ ? window_->Height() : XDisplayHeight(display, screen);
+  return {static_cast<float>(width) * kTwipsPerPixel, static_cast<float>(height) * kTwipsPerPixel};
 }
 
 std::int32_t X11Platform::SystemParameters(std::uint32_t action, std::uint32_t uiParam,
                                            std::int32_t& pvParam, std::uint32_t /*winIni*/) {
   if (action == kSpiSetScreenSaverRunning) {
     RequireDisplay();
-    saverFlag_->Set(uiParam != 0);
+    if (saverFlag_) saverFlag_->Set(uiParam != 0);
     return kTrue;
   }
   if (action == kSpiGetScreenSaverRunning) {
@@ -102,16 +143,22 @@ void X11Platform::FinishStore() {
   if (registry_) registry_->FinishPendingWrites();
 }
 
-x11::MainWindow& X11Platform::Window() {
+RainWindow& X11Platform::Window() {
   if (!window_) {
-    Display* display = RequireDisplay();
-    window_ = std::make_unique<x11::MainWindow>(display);
-    surface_ =
-        std::make_unique<WindowSurface>(std::make_unique<ShmPresenter>(display, window_->Id()),
-                                        window_->Width(), window_->Height());
+    ShowIn(std::make_unique<x11::MainWindow>(RequireDisplay()));
     window_->SetPointerHidden(cursorCount_ < 0);
   }
   return *window_;
+}
+
+void X11Platform::ShowIn(std::unique_ptr<RainWindow> window) {
+  window_ = std::move(window);
+  surface_ =
+      std::make_unique<WindowSurface>(std::make_unique<ShmPresenter>(display_.get(), window_->Id()),
+                                      window_->Width(), window_->Height());
+  // The reference for figures of the presentation (scripts/cpu), not a setting.
+  const char* whole = std::getenv("QUELLAR_WHOLE_FRAMES");
+  if (whole != nullptr && std::string_view(whole) == "1") surface_->SendWholeFrames();
 }
 
 Handle X11Platform::MainWindow() {
@@ -158,11 +205,9 @@ bool X11Platform::GetClientRect(Handle window, Rect& rect) {
   Display* display = RequireDisplay();
   const std::optional<::Window> xWindow = XWindowOf(window);
   if (!xWindow) return false;
-  XWindowAttributes attributes{};
-  ErrorTrap trap(display);
-  const Status status = XGetWindowAttributes(display, *xWindow, &attributes);
-  if (trap.Failed() || status == 0) return false;
-  rect = {0, 0, attributes.width, attributes.height};
+  const std::optional<XWindowAttributes> attributes = AttributesOf(display, *xWindow);
+  if (!attributes) return false;
+  rect = {0, 0, attributes->width, attributes->height};
   return true;
 }
 

@@ -3,8 +3,14 @@
 // the shared soft GDI, the settings live in the SQLite store, and the notice and the settings
 // dialog are GTK windows. The display is opened at start when there is one; only the services
 // that need it fail without it.
+//
+// A guest of a screen-saver host runs the engine as a full-screen run whose screen is the
+// host's window: the engine draws there at the window's size, its placement, pointer and
+// screen-saver flag change nothing, no instance lock is taken, and its command line is empty,
+// so the already-running test never refuses it (hosts start one guest per monitor).
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,25 +18,34 @@
 #include "engine/platform.h"
 #include "registry/sqlite/sqlite_store.h"
 #include "windows/frm_main.h"
+#include "windows/monitors/monitor_layout.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
-#include "windows/x11/main_window.h"
+#include "windows/x11/rain_window.h"
 #include "windows/x11/saver_flag.h"
 #include "windows/x11/termination_signals.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
 
-class X11Platform : public Platform {
+class X11Platform : public Platform, public monitors::MonitorSource {
  public:
+  // A program with windows of its own, given the standard switches.
   X11Platform(int argc, const char* const* argv);
+  // A guest in the host's window `hostWindow`, or in the root window. Raises a NoDisplayError,
+  // a HostWindowError, or a RuntimeError for a window whose visual cannot show the frames.
+  explicit X11Platform(std::optional<std::uint32_t> hostWindow);
 
   // Whether Main left a run to go on with.
   bool HasMainWindow() const { return window_ != nullptr; }
-  // Runs frmMain's events and timers until the process ends.
-  [[noreturn]] void Run(FrmMain& form);
+  // Runs frmMain's events and timers until the process ends; for a guest, until the host's
+  // window has changed size.
+  void Run(FrmMain& form);
+  // Forgets what the last engine made (device contexts, bitmaps, timers), for a new engine in
+  // the same window at its present size.
+  void StartAfresh();
   // Retries the settings writes that missed another process's lock; for when the windows are
   // gone.
   void FinishStore();
@@ -39,6 +54,8 @@ class X11Platform : public Platform {
   ProgramInfo Program() override { return program_; }
   bool PrevInstance() override { return instanceLock_.OtherInstance(); }
   [[noreturn]] void EndProcess() override;
+
+  std::vector<monitors::MonitorInfo> Monitors() override;
 
   ScreenTwips ScreenSize() override;
   std::uint64_t ClockReading() override {
@@ -82,13 +99,17 @@ class X11Platform : public Platform {
   }
 
  private:
+  X11Platform(std::string commandLine, bool guest);
   Display* RequireDisplay();
-  x11::MainWindow& Window();
+  RainWindow& Window();
+  void ShowIn(std::unique_ptr<RainWindow> window);
+  void ResetTimers();
   bool IsMainWindow(Handle window) const;
 
   // First: a termination signal during start-up waits for the loop instead of killing the
   // process half-way.
   TerminationSignals signals_;
+  const bool guest_;
   const std::string commandLine_;
   const ProgramInfo program_;
   const InstanceLock instanceLock_;
@@ -97,11 +118,24 @@ class X11Platform : public Platform {
   softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.
   DisplayPtr display_;
-  std::optional<SaverFlag> saverFlag_;
-  std::unique_ptr<x11::MainWindow> window_;
+  std::optional<SaverFlag> saverFlag_;  // not a guest's
+  std::unique_ptr<RainWindow> window_;
   std::unique_ptr<WindowSurface> surface_;
   Handle windowDc_ = 0;
   std::int32_t cursorCount_ = 0;  // the pointer shows while it is 0 or more
+};
+
+// Settings writes that missed another process's lock are retried once the run is over, however
+// the program ends.
+class FinishStoreAtEnd {
+ public:
+  explicit FinishStoreAtEnd(X11Platform& platform) : platform_(platform) {}
+  ~FinishStoreAtEnd() { platform_.FinishStore(); }
+  FinishStoreAtEnd(const FinishStoreAtEnd&) = delete;
+  FinishStoreAtEnd& operator=(const FinishStoreAtEnd&) = delete;
+
+ private:
+  X11Platform& platform_;
 };
 
 }  // namespace quellar::x11

@@ -77,4 +77,12 @@ bool ErrorTrap::Failed() {
   return failed_;
 }
 
+std::optional<XWindowAttributes> AttributesOf(Display* display, ::Window window) {
+  XWindowAttributes attributes{};
+  ErrorTrap trap(display);
+  const Status status = XGetWindowAttributes(display, window, &attributes);
+  if (trap.Failed() || status == 0) return std::nullopt;
+  return attributes;
+}
+
 }  // namespace quellar::x11

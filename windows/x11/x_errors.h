@@ -48,4 +48,7 @@ class ErrorTrap {
   unsigned char errorCode_ = 0;
 };
 
+// The attributes of a window that may have gone (another client's): none when it has.
+std::optional<XWindowAttributes> AttributesOf(Display* display, ::Window window);
+
 }  // namespace quellar::x11

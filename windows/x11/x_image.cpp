@@ -48,4 +48,11 @@ PixelFormat XrgbFormatOf(Display* display, ::Window window) {
   return format;
 }
 
+softgdi::Pixel OpaqueBitsOf(const PixelFormat& format) {
+  if (format.depth != 32) return 0;
+  const unsigned long colour =
+      format.visual->red_mask | format.visual->green_mask | format.visual->blue_mask;
+  return static_cast<softgdi::Pixel>(~colour);
+}
+
 }  // namespace quellar::x11

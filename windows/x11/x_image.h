@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "windows/softgdi/surface.h"
+
 namespace quellar::x11 {
 
 struct PixelFormat {
@@ -17,6 +19,10 @@ struct PixelFormat {
 // The window's own visual and depth. Frames are shown without conversion, so anything but
 // 24- or 32-bit TrueColor with 8-bit red, green and blue in that order is a RuntimeError.
 PixelFormat XrgbFormatOf(Display* display, ::Window window);
+
+// The bits every pixel must have set for the window to show it as it is: the alpha of a 32-bit
+// visual, where 0 would make the pixel transparent; none on a 24-bit one.
+softgdi::Pixel OpaqueBitsOf(const PixelFormat& format);
 
 // An image header over pixels that belong to someone else: destroying it leaves them alone.
 struct BorrowedImageDeleter {

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# A full-screen run over two monitors, their rectangles given to the program (Wine reports one
+# monitor whatever the display has): the window covers both and each shows rain of the glyph
+# sheet's cells; F1's help, Space's failure box and the message band land on the primary
+# monitor, on the right and shorter, where a run on that monitor alone puts them; the other
+# monitor's rain stands still with the failure sequence.
+source "$(dirname "$0")/wine_lib.sh"
+start_wine_test 1024x768
+export QUELLAR_MONITORS=512x768+0+0,512x600+512+0*
+
+start_run /s
+expect_equal "window" "$(probe window Quellar)" "0 0 1024x768 topmost borderless"
+sleep 3
+rain=$(shot rain)
+# Of 1,216 and 960 cells, a hundred at least show rain.
+for monitor in 512x760+0+0:1116 512x600+512+0:860; do
+  [ "$(foreign_cells "$rain" "${monitor%:*}")" = 0 ] || fail "cells that are no glyph on $monitor"
+  [ "$(blank_cells "$rain" "${monitor%:*}")" -lt "${monitor#*:}" ] || fail "no rain on $monitor"
+done
+xdotool key F1
+wait_for 2 screen_shows same_as_art 544 100 help.bmp || fail "F1's help is not on the primary"
+xdotool key space
+wait_for 2 screen_shows same_as_art 632 283 failbox.bmp || fail "no failure box at (632, 283)"
+wait_for 5 screen_shows failure_typed 528 580 || fail "no failure message on the primary"
+[ "$(differing "$(shot still)" "$rain")" -gt 0 ] || fail "nothing changed"
+[ "$(digest "$(shot still)" 512x768+0+0)" = "$(digest "$(shot later)" 512x768+0+0)" ] ||
+  fail "the other monitor's rain goes on during the failure sequence"
+xdotool click 3
+expect_exit 0 "a button after the failure sequence"
+note "two monitors: ok"

@@ -1,0 +1,67 @@
+// What the program's arguments ask for: the standard switches untouched, --help and --version,
+// and a guest's window and overrides, with one clear line for what cannot be followed.
+
+#include "windows/x11/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quellar::x11 {
+namespace {
+
+std::string Described(std::vector<std::string_view> arguments, const char* saverWindow) {
+  try {
+    const Request request = ParseCommandLine(arguments, saverWindow);
+    if (std::holds_alternative<StandardRequest>(request)) return "standard";
+    if (std::holds_alternative<UsageRequest>(request)) return "usage";
+    if (std::holds_alternative<VersionRequest>(request)) return "version";
+    const GuestRequest& guest = std::get<GuestRequest>(request);
+    const GuestOverrides& set = guest.overrides;
+    return "guest in " + (guest.window ? std::to_string(*guest.window) : "root") +
+           (set.speed ? " speed " + std::to_string(*set.speed) : "") +
+           (set.chain ? " chain " + std::to_string(*set.chain) : "") +
+           (set.noRandomDeleting ? " no random deleting" : "");
+  } catch (const CommandLineError& error) {
+    return error.what();
+  }
+}
+
+TEST(CommandLineTest, EachCommandLineAsksForOneThing) {
+  struct Case {
+    std::vector<std::string_view> arguments;
+    const char* saverWindow;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{}, nullptr, "standard"},
+      {{"/s", "-speed", "5"}, nullptr, "standard"},
+      {{"/p", "--help"}, nullptr, "standard"},
+      {{"--help", "--root"}, nullptr, "usage"},
+      {{"--version"}, nullptr, "version"},
+      {{"--root"}, nullptr, "guest in root"},
+      {{"-root"}, "", "guest in root"},
+      {{"--root"}, "0x2A", "guest in 42"},
+      {{"--root", "--window-id", "7"}, "42", "guest in 7"},
+      {{"--speed", "1", "-window-id", "0X1f", "-chain", "255", "--no-random-deleting"},
+       nullptr,
+       "guest in 31 speed 1 chain 255 no random deleting"},
+      {{"-root", "-speed", "1001", "--chain", "2"}, nullptr, "guest in root speed 1001 chain 2"},
+      {{"--root"}, "0x", "XSCREENSAVER_WINDOW=\"0x\": not a window id"},
+      {{"--root"}, "536870912", "XSCREENSAVER_WINDOW=\"536870912\": not a window id"},
+      {{"--window-id", "0"}, nullptr, "--window-id \"0\": not a window id"},
+      {{"--window-id", "-5"}, nullptr, "--window-id \"-5\": not a window id"},
+      {{"--window-id", "12abc"}, nullptr, "--window-id \"12abc\": not a window id"},
+      {{"--window-id"}, nullptr, "--window-id needs a window id"},
+      {{"--root", "--speed", "0"}, nullptr, "--speed \"0\": not a number from 1 to 1001"},
+      {{"--root", "-speed", "1002"}, nullptr, "-speed \"1002\": not a number from 1 to 1001"},
+      {{"--root", "--chain", "1"}, nullptr, "--chain \"1\": not a number from 2 to 255"},
+      {{"--root", "--chain", "256"}, nullptr, "--chain \"256\": not a number from 2 to 255"},
+      {{"--root", "--chain"}, nullptr, "--chain needs a number from 2 to 255"},
+      {{"--root", "/s"}, nullptr, "unknown option \"/s\" (see quellar --help)"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Described(c.arguments, c.saverWindow), c.expected);
+}
+
+}  // namespace
+}  // namespace quellar::x11

@@ -1,0 +1,47 @@
+// A guest's options replace the stored settings once start-up has read them, and a chain from
+// the command line is clamped to the window as a stored one is.
+
+#include <gtest/gtest.h>
+
+#include "registry/mod_registry.h"
+#include "registry/sqlite/sqlite_store.h"
+#include "windows/memory/memory_run.h"
+#include "windows/x11/guest_run.h"
+
+namespace quellar::x11 {
+namespace {
+
+using engine::kFalse;
+using engine::kTrue;
+
+TEST(GuestOverridesTest, OptionsReplaceTheStoredSettingsForTheRun) {
+  struct Case {
+    GuestOverrides overrides;
+    std::int16_t interval;
+    std::int16_t chain;
+    std::int16_t randomDeleting;
+  };
+  // A 200x150 window has 8 rows: chains of at most 10.
+  const Case cases[] = {{{}, 61, 10, kTrue},
+                        {{.speed = 1001}, 1001, 10, kTrue},
+                        {{.chain = 255}, 61, 10, kTrue},
+                        {{.chain = 3}, 61, 3, kTrue},
+                        {{.noRandomDeleting = true}, 61, 10, kFalse}};
+  for (const Case& c : cases) {
+    registry::SqliteStore store(":memory:");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "speed", "61", "B");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "chain", "20", "B");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "randm", "True", "S");
+    memory::MemoryRun run(store, {.screenWidth = 200, .screenHeight = 150, .commandLine = ""});
+    run.Start();
+    ApplyOverrides(c.overrides, run.Engine(), run.Platform());
+    const engine::EngineState& state = run.Engine().state;
+    EXPECT_EQ(state.tickInterval, c.interval);
+    EXPECT_EQ(run.Platform().TimerInterval(TimerId::Timer1), c.interval);
+    EXPECT_EQ(state.chainLength, c.chain);
+    EXPECT_EQ(state.randomDeleting, c.randomDeleting);
+  }
+}
+
+}  // namespace
+}  // namespace quellar::x11

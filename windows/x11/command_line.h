@@ -1,0 +1,49 @@
+#pragma once
+// What the Linux program's arguments ask for. --help and --version, as the first argument, are
+// answered at once. --root or --window-id anywhere makes the program a guest of a screen-saver
+// host: it draws in the host's window, and every other argument must be one of the guest's
+// options. Anything else is the standard switches (/s, /p, /c, /a), handed to the engine as
+// they are.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace quellar::x11 {
+
+// Settings a guest takes from its command line instead of the store, for its run only.
+struct GuestOverrides {
+  std::optional<std::int16_t> speed = std::nullopt;  // Timer1's interval, 1 to 1001 ms
+  std::optional<std::int16_t> chain =
+      std::nullopt;  // 2 to 255, clamped to the window as a stored value is
+  bool noRandomDeleting = false;
+};
+
+struct GuestRequest {
+  std::optional<std::uint32_t> window;  // the host's window; none for the root window
+  GuestOverrides overrides;
+};
+struct StandardRequest {};
+struct UsageRequest {};
+struct VersionRequest {};
+using Request = std::variant<StandardRequest, UsageRequest, VersionRequest, GuestRequest>;
+
+// A guest's command line that cannot be followed; the message is one line for stderr.
+class CommandLineError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// `arguments` come after the program's own name; `saverWindow` is $XSCREENSAVER_WINDOW (null
+// when unset), where --root finds the host's window. Raises a CommandLineError.
+Request ParseCommandLine(std::span<const std::string_view> arguments, const char* saverWindow);
+
+// What --help and --version print.
+std::string UsageText();
+std::string VersionText();
+
+}  // namespace quellar::x11

@@ -1,0 +1,15 @@
+#pragma once
+// The monitors of an X screen: RandR's monitors where the server has RandR 1.5, else
+// Xinerama's screens, else the whole screen. QUELLAR_MONITORS, when set, answers instead.
+
+#include <X11/Xlib.h>
+
+#include <vector>
+
+#include "windows/monitors/monitor_layout.h"
+
+namespace quellar::x11 {
+
+std::vector<monitors::MonitorInfo> QueryMonitors(Display* display);
+
+}  // namespace quellar::x11
