@@ -63,6 +63,18 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
   ${EndIf}
 !macroend
 
+; Where no elevation prompt came (Windows without UAC, or with it off), a standard user gets a
+; clear refusal rather than a half-done install.
+!macro RequireAdministrator
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "admin"
+    MessageBox MB_ICONSTOP "${PRODUCT} must be installed and removed by an administrator." /SD IDOK
+    SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
+    Quit
+  ${EndIf}
+!macroend
+
 Section "-Screen saver" SecFiles
   !insertmacro NativeView
   SetOutPath "$SYSDIR"
@@ -98,6 +110,7 @@ Section "Make it the current screen saver" SecCurrent
 SectionEnd
 
 Function .onInit
+  !insertmacro RequireAdministrator
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/NOCURRENT" $1
@@ -138,6 +151,7 @@ Section /o "un.Remove the settings" SecRemoveSettings
 SectionEnd
 
 Function un.onInit
+  !insertmacro RequireAdministrator
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/REMOVESETTINGS" $1
