@@ -1,6 +1,5 @@
 #include "windows/x11/monitor_query.h"
 
-#include <X11/extensions/Xinerama.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <memory>
@@ -44,15 +43,19 @@ std::vector<MonitorInfo> XineramaMonitors(Display* display) {
   if (XineramaIsActive(display) == 0) return {};
   int count = 0;
   const std::unique_ptr<XineramaScreenInfo, XFreer> found(XineramaQueryScreens(display, &count));
+  if (found == nullptr) return {};
+  return MonitorsOfScreens({found.get(), static_cast<std::size_t>(count)});
+}
+
+}  // namespace
+
+std::vector<MonitorInfo> MonitorsOfScreens(std::span<const XineramaScreenInfo> screens) {
   std::vector<MonitorInfo> monitors;
-  for (int i = 0; found != nullptr && i < count; ++i) {
-    const XineramaScreenInfo& s = found.get()[i];
+  for (const XineramaScreenInfo& s : screens) {
     monitors.push_back({Rect{s.x_org, s.y_org, s.x_org + s.width, s.y_org + s.height}, false});
   }
   return monitors;
 }
-
-}  // namespace
 
 std::vector<MonitorInfo> QueryMonitors(Display* display) {
   if (auto injected = monitors::MonitorsFromEnvironment()) return *injected;

@@ -3,7 +3,9 @@
 // Xinerama's screens, else the whole screen. QUELLAR_MONITORS, when set, answers instead.
 
 #include <X11/Xlib.h>
+#include <X11/extensions/Xinerama.h>
 
+#include <span>
 #include <vector>
 
 #include "windows/monitors/monitor_layout.h"
@@ -11,5 +13,8 @@
 namespace quellar::x11 {
 
 std::vector<monitors::MonitorInfo> QueryMonitors(Display* display);
+
+// Xinerama's screens as monitors; Xinerama marks none primary.
+std::vector<monitors::MonitorInfo> MonitorsOfScreens(std::span<const XineramaScreenInfo> screens);
 
 }  // namespace quellar::x11
