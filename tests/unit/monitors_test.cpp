@@ -105,6 +105,12 @@ TEST_F(MonitorRuns, MonitorsAddedOrRemovedAreCoveredAgain) {
   run->ChangeMonitors(Monitors("1024x768+0+0"));
   EXPECT_EQ(run->Monitors().Followers(), 0u);
   EXPECT_EQ(Describe(run->Platform().Window().rect), "0,0,1024,768");
+  // What the window lost while it was smaller is shown again once it is not.
+  run->ChangeMonitors(Monitors("800x600+0+0"));
+  run->RunUntil(700);
+  run->ChangeMonitors(Monitors("1024x768+0+0"));
+  run->RunUntil(800);
+  EXPECT_TRUE(ShowsBuffer(*run, run->Engine(), {0, 0}));
   // The primary monitor grew: the part its rain does not reach gets a rain of its own.
   run->ChangeMonitors(Monitors("1280x1024+0+0,640x480-640+0"));
   run->RunUntil(1500);

@@ -90,7 +90,7 @@ std::int32_t MemoryPlatform::SetWindowPos(Handle window, Handle insertAfter, std
   }
   window_.rect = Rect{x, y, x + width, y + height};
   if ((flags & kSwpShowWindow) != 0) window_.visible = true;
-  ResizeFrame(width, height);
+  frame_.Resize(width, height);
   return 1;
 }
 
@@ -152,7 +152,7 @@ void MemoryPlatform::ShowSettingsDialog() {
 
 Handle MemoryPlatform::GetWindowDC(Handle window) {
   Log(Call("GetWindowDC", window));
-  if (windowDc_ == 0) windowDc_ = gdi_.CreateWindowDC(*this);
+  if (windowDc_ == 0) windowDc_ = gdi_.CreateWindowDC(frame_);
   return windowDc_;
 }
 
@@ -191,20 +191,6 @@ bool MemoryPlatform::BitBlt(Handle destination, std::int32_t x, std::int32_t y, 
     Log(Call("BitBlt", destination, x, y, width, height, source, sourceX, sourceY, rop));
   }
   return gdi_.BitBlt(destination, x, y, width, height, source, sourceX, sourceY, rop);
-}
-
-// The window shows what reaches its device context, cut to its current size.
-void MemoryPlatform::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
-                                 std::int32_t height, const softgdi::Surface& source,
-                                 std::int32_t sourceX, std::int32_t sourceY) {
-  softgdi::CopyPixels(frame_, x, y, width, height, source, sourceX, sourceY);
-}
-
-void MemoryPlatform::ResizeFrame(std::int32_t width, std::int32_t height) {
-  if (width == frame_.width && height == frame_.height) return;
-  softgdi::Surface resized(width, height);
-  softgdi::CopyPixels(resized, 0, 0, frame_.width, frame_.height, frame_, 0, 0);
-  frame_ = std::move(resized);
 }
 
 }  // namespace quellar::memory

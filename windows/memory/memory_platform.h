@@ -9,6 +9,7 @@
 
 #include "engine/platform.h"
 #include "windows/memory/logging_registry.h"
+#include "windows/memory/window_frame.h"
 #include "windows/monitors/monitor_layout.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
@@ -44,9 +45,7 @@ struct WindowState {
   std::string caption;
 };
 
-class MemoryPlatform : public Platform,
-                       public monitors::MonitorSource,
-                       private softgdi::WindowTarget {
+class MemoryPlatform : public Platform, public monitors::MonitorSource {
  public:
   static constexpr Handle kMainWindow = 0x10010;
 
@@ -58,7 +57,7 @@ class MemoryPlatform : public Platform,
   const MemoryConfig& Config() const { return config_; }
   const std::vector<std::string>& Calls() const { return calls_; }
   const WindowState& Window() const { return window_; }
-  const softgdi::Surface& Frame() const { return frame_; }
+  const softgdi::Surface& Frame() const { return frame_.Pixels(); }
   std::int32_t CursorCount() const { return cursorCount_; }
   std::int32_t ScreenSaverFlag() const { return screenSaverFlag_; }
   const std::vector<std::string>& MessageBoxes() const { return messageBoxes_; }
@@ -110,19 +109,15 @@ class MemoryPlatform : public Platform,
               std::uint32_t rop) override;
 
  private:
-  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   const softgdi::Surface& source, std::int32_t sourceX,
-                   std::int32_t sourceY) override;
   void Log(std::string call);
   void EnsureWindow();
-  void ResizeFrame(std::int32_t width, std::int32_t height);
 
   MemoryConfig config_;
   LoggingRegistry registry_;
   softgdi::SoftGdi gdi_;
   FormTimers timers_;
   WindowState window_;
-  softgdi::Surface frame_;
+  WindowFrame frame_;
   Handle windowDc_ = 0;
   std::int32_t cursorCount_ = 0;
   std::int32_t screenSaverFlag_;

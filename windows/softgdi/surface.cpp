@@ -1,8 +1,43 @@
 #include "windows/softgdi/surface.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
 
 namespace quellar::softgdi {
+namespace {
+
+constexpr std::size_t kGlyphWidth = 16;
+
+std::size_t Index(const Surface& surface, std::int32_t x, std::int32_t y) {
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width) +
+         static_cast<std::size_t>(x);
+}
+
+// Rows one glyph cell wide, each read whole before it is written, as memmove does.
+void CopyGlyphRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrdiff_t toStride,
+                   std::int32_t height) {
+  std::array<Pixel, kGlyphWidth> row;
+  for (std::int32_t line = 0; line < height; ++line) {
+    std::memcpy(row.data(), from, sizeof row);
+    std::memcpy(to, row.data(), sizeof row);
+    from += fromStride;
+    to += toStride;
+  }
+}
+
+void CopyRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrdiff_t toStride,
+              std::int32_t width, std::int32_t height) {
+  const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(Pixel);
+  for (std::int32_t line = 0; line < height; ++line) {
+    std::memmove(to, from, rowBytes);
+    from += fromStride;
+    to += toStride;
+  }
+}
+
+}  // namespace
 
 Surface::Surface(std::int32_t w, std::int32_t h)
     : width(std::max(w, 0)),
@@ -10,13 +45,11 @@ Surface::Surface(std::int32_t w, std::int32_t h)
       pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel{0}) {}
 
 Pixel Surface::At(std::int32_t x, std::int32_t y) const {
-  return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                static_cast<std::size_t>(x)];
+  return pixels[Index(*this, x, y)];
 }
 
 Pixel& Surface::At(std::int32_t x, std::int32_t y) {
-  return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                static_cast<std::size_t>(x)];
+  return pixels[Index(*this, x, y)];
 }
 
 Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -33,12 +66,14 @@ Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_
   height = std::min({height - trimTop, destination.height - y, source.height - sourceY});
   const Box written{x, y, width, height};
   if (written.Empty()) return Box{};
-  for (std::int32_t row = 0; row < height; ++row) {
-    const auto from = source.pixels.begin() + (static_cast<std::ptrdiff_t>(sourceY + row) *
-                                                   source.width + sourceX);
-    const auto to = destination.pixels.begin() +
-                    (static_cast<std::ptrdiff_t>(y + row) * destination.width + x);
-    std::copy_n(from, width, to);
+  const Pixel* from = source.pixels.data() + Index(source, sourceX, sourceY);
+  Pixel* to = destination.pixels.data() + Index(destination, x, y);
+  // Most copies are glyph cells: at a row length known here the copy is inlined, where a
+  // library call per row costs more than the row.
+  if (static_cast<std::size_t>(width) == kGlyphWidth) {
+    CopyGlyphRows(from, source.width, to, destination.width, height);
+  } else {
+    CopyRows(from, source.width, to, destination.width, width, height);
   }
   return written;
 }
