@@ -58,4 +58,14 @@ for answer in "xdotool key Return" 'kill -HUP $DIALOG_PID'; do
   expect_closed "$answer on the notice"
 done
 [ ! -e "$QUELLAR_REGISTRY" ] || fail "the notice opened the settings store"
+
+# The dialogs come from a module beside the program: missing or not loadable, one line says so.
+mkdir "$WORK/bare" && cp "$QUELLAR" "$WORK/bare/quellar"
+for module in missing "not a module"; do
+  [ "$module" = missing ] || echo "$module" >"$WORK/bare/quellar-dialogs.so"
+  status=0 && "$WORK/bare/quellar" /c 2>"$WORK/stderr" || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <"$WORK/stderr")" = 1 ] &&
+    grep -q "quellar: .*dialogs module.*quellar-dialogs.so" "$WORK/stderr" ||
+    fail "a module $module: status $status, $(cat "$WORK/stderr")"
+done
 note "dialogs: ok"

@@ -12,6 +12,7 @@ start_x11_test 1024x768 "$@"
 start_saver
 grep -q "Override Redirect State: yes" <(xwininfo -id "$SAVER_WINDOW") || fail "not override-redirect"
 [ "$(pointer_state)" = hidden ] || fail "the pointer is visible during the run"
+! grep -q libgtk "/proc/$SAVER/maps" || fail "a run loaded GTK"
 sleep 3
 expect_rain
 

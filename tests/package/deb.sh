@@ -25,7 +25,8 @@ DEB="$WORK/quellar_2.0.0_$(dpkg --print-architecture).deb"
 
 # The paths in the package, links with their targets.
 dpkg-deb -c "$DEB" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' >"$WORK/paths"
-expected=(./usr/bin/quellar "./usr/libexec/xscreensaver/quellar -> ../../bin/quellar"
+expected=(./usr/bin/quellar ./usr/libexec/quellar/quellar-dialogs.so
+  "./usr/libexec/xscreensaver/quellar -> ../../bin/quellar"
   ./usr/share/xscreensaver/config/quellar.xml ./usr/share/applications/screensavers/quellar.desktop
   ./usr/share/applications/quellar-settings.desktop ./usr/share/man/man6/quellar.6.gz
   ./usr/share/doc/quellar/changelog.Debian.gz ./usr/share/doc/quellar/copyright)
@@ -73,6 +74,10 @@ wait_for 5 xdotool search --name '^package-host$' || fail "no host window"
 SAVER=$!
 sleep 2 && kill -0 "$SAVER" || fail "the hosted run ended by itself"
 kill -TERM "$SAVER" && wait "$SAVER" || fail "the hosted run did not end cleanly on SIGTERM"
+# It finds its dialogs where the package put them.
+"$ROOT/usr/bin/quellar" /a 2>"$WORK/notice.log" &
+wait_for 10 xdotool search --name '^QuellarScreensaver$' || fail "no notice: $(cat "$WORK/notice.log")"
+kill -HUP $! && wait $! || fail "the notice did not end cleanly on SIGHUP"
 
 if [ "$(id -u)" -ne 0 ]; then
   note "not root: the install and purge with apt are skipped"

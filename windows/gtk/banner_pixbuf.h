@@ -4,11 +4,12 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include "windows/gtk/g_owned.h"
+#include "windows/softgdi/surface.h"
 
 namespace quellar::gtk {
 
-// At most `maxWidth` columns of the picture, as a window that narrow shows it; null when the
-// resource is missing or malformed.
-GOwned<GdkPixbuf> BannerPixbuf(int maxWidth);
+// At most `maxWidth` columns of `picture` (the program decodes it from its resources), as a
+// window that narrow shows it; null when there is no picture.
+GOwned<GdkPixbuf> BannerPixbuf(const softgdi::Surface* picture, int maxWidth);
 
 }  // namespace quellar::gtk

@@ -72,8 +72,8 @@ gboolean DrawLine(GtkWidget* line, cairo_t* cairo, gpointer /*unused*/) {
   return TRUE;
 }
 
-void PlaceBanner(GtkWidget* fixed) {
-  const GOwned<GdkPixbuf> banner = BannerPixbuf(layout::kClientWidth);
+void PlaceBanner(GtkWidget* fixed, const softgdi::Surface* picture) {
+  const GOwned<GdkPixbuf> banner = BannerPixbuf(picture, layout::kClientWidth);
   if (banner) {
     gtk_fixed_put(GTK_FIXED(fixed), gtk_image_new_from_pixbuf(banner.get()), layout::kImage1.x,
                   layout::kImage1.y);
@@ -96,14 +96,14 @@ GtkWidget* MakeWindow() {
 }  // namespace
 
 // Children are drawn in the order they are put: the banner first, beneath everything.
-SettingsWidgets BuildSettingsWidgets() {
+SettingsWidgets BuildSettingsWidgets(const softgdi::Surface* banner) {
   SettingsWidgets widgets{};
   widgets.window = MakeWindow();
   widgets.fixed = gtk_fixed_new();
   gtk_widget_set_size_request(widgets.fixed, layout::kClientWidth, layout::kClientHeight);
   gtk_container_add(GTK_CONTAINER(widgets.window), widgets.fixed);
   GtkWidget* fixed = widgets.fixed;
-  PlaceBanner(fixed);
+  PlaceBanner(fixed, banner);
   widgets.lblVersion = PlaceLabel(fixed, "", layout::kLblVersion);
   gtk_widget_set_name(widgets.lblVersion, "lblVersion");
   PlaceFrame(fixed, layout::kFrame1Caption, layout::kFrame1);

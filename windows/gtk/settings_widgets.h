@@ -6,6 +6,8 @@
 
 #include <gtk/gtk.h>
 
+#include "windows/softgdi/surface.h"
+
 namespace quellar::gtk {
 
 struct SettingsWidgets {
@@ -18,6 +20,6 @@ struct SettingsWidgets {
 };
 
 // A fixed-size window, not shown yet.
-SettingsWidgets BuildSettingsWidgets();
+SettingsWidgets BuildSettingsWidgets(const softgdi::Surface* banner);
 
 }  // namespace quellar::gtk

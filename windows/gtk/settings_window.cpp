@@ -15,8 +15,9 @@ namespace {
 // as on Windows.
 class SettingsWindow final : public SettingsPort {
  public:
-  SettingsWindow(registry::RegistryApi& registry, ProgramVersion version)
-      : form_(*this, registry, version), widgets_(BuildSettingsWidgets()) {
+  SettingsWindow(registry::RegistryApi& registry, ProgramVersion version,
+                 const softgdi::Surface* banner)
+      : form_(*this, registry, version), widgets_(BuildSettingsWidgets(banner)) {
     Connect();
     Guard([&] { form_.Form_Load(); });
   }
@@ -156,8 +157,8 @@ bool CanShowSettingsWindow() {
 }
 
 void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version,
-                        int closeDescriptor) {
-  SettingsWindow window(registry, version);
+                        const softgdi::Surface* banner, int closeDescriptor) {
+  SettingsWindow window(registry, version, banner);
   window.RunModal(closeDescriptor);
 }
 

@@ -4,6 +4,7 @@
 
 #include "registry/registry_api.h"
 #include "windows/frm_settings.h"
+#include "windows/softgdi/surface.h"
 
 namespace quellar::gtk {
 
@@ -14,8 +15,8 @@ bool CanShowSettingsWindow();
 // Shows the dialog modally and returns when its window has been closed; the Close button ends
 // the process by throwing ProcessEnd out of it. When `closeDescriptor` becomes readable (a
 // termination signal has come) the dialog closes as the window's own close does, storing both
-// boxes.
+// boxes. `banner` is the banner picture, null when the program has none.
 void ShowSettingsWindow(registry::RegistryApi& registry, ProgramVersion version,
-                        int closeDescriptor);
+                        const softgdi::Surface* banner, int closeDescriptor);
 
 }  // namespace quellar::gtk

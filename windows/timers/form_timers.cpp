@@ -30,11 +30,20 @@ std::optional<TimerId> FormTimers::TakeDue() {
   for (const TimerId id : {TimerId::Timer1, TimerId::tmrOSD}) {
     Timer& t = Of(id);
     if (t.Running() && t.due <= now_) {
-      Restart(t);
+      Reschedule(t);
       return id;
     }
   }
   return std::nullopt;
+}
+
+void FormTimers::Reschedule(Timer& timer) const {
+  const std::int64_t next = timer.due + Length(timer);
+  if (pacing_ == Pacing::kFromDue && next > now_) {
+    timer.due = next;
+  } else {
+    Restart(timer);
+  }
 }
 
 }  // namespace quellar

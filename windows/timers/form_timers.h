@@ -1,7 +1,7 @@
 #pragma once
 // The two timers of frmMain with window-timer rules, on a clock that only the caller moves: the
-// memory platform moves it in virtual time, so every run there is reproducible; the X11 loop
-// moves it with the monotonic clock.
+// memory platform moves it in virtual milliseconds, so every run there is reproducible; the X11
+// loop moves it with the monotonic clock in nanoseconds.
 
 #include <array>
 #include <cstdint>
@@ -13,6 +13,21 @@ namespace quellar {
 
 class FormTimers {
  public:
+  // When a timer that fired is due again.
+  enum class Pacing {
+    // One interval after the clock's time when it fired: in virtual time that is when it was due.
+    kFromFiring,
+    // One interval after it was due, so a real clock's wake-up delays do not add up; once a whole
+    // interval has been missed, one interval after the firing, so a late tick brings no burst of
+    // catch-up ticks.
+    kFromDue,
+  };
+
+  FormTimers() = default;
+  // A clock that counts `unitsPerMillisecond` units in a millisecond.
+  FormTimers(Pacing pacing, std::int64_t unitsPerMillisecond)
+      : pacing_(pacing), unitsPerMillisecond_(unitsPerMillisecond) {}
+
   std::int64_t Now() const { return now_; }
 
   void SetInterval(TimerId timer, std::int32_t milliseconds);
@@ -37,8 +52,12 @@ class FormTimers {
   };
   Timer& Of(TimerId timer) { return timers_[static_cast<std::size_t>(timer)]; }
   const Timer& Of(TimerId timer) const { return timers_[static_cast<std::size_t>(timer)]; }
-  void Restart(Timer& timer) const { timer.due = now_ + timer.interval; }
+  std::int64_t Length(const Timer& timer) const { return timer.interval * unitsPerMillisecond_; }
+  void Restart(Timer& timer) const { timer.due = now_ + Length(timer); }
+  void Reschedule(Timer& timer) const;
 
+  Pacing pacing_ = Pacing::kFromFiring;
+  std::int64_t unitsPerMillisecond_ = 1;
   std::array<Timer, 2> timers_{};
   std::int64_t now_ = 0;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <climits>
 #include <optional>
 #include <utility>
 
@@ -15,22 +14,29 @@
 #include "windows/x11/x_errors.h"
 
 namespace quellar::x11 {
+namespace {
 
-std::int64_t MonotonicMilliseconds() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+}  // namespace
+
+std::int64_t MonotonicNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
              std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
 
 EventLoop::EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner)
+                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner,
+                     TickTimes& tickTimes)
     : display_(display),
       timers_(timers),
       signals_(signals),
       window_(window),
       surface_(surface),
       form_(form),
-      owner_(owner) {}
+      owner_(owner),
+      tickTimes_(tickTimes) {}
 
 void EventLoop::Run() {
   for (;;) {
@@ -53,7 +59,7 @@ void EventLoop::TakeSignals() {
 // Not every server reports a monitor declared or dropped as an event, so the run looks twice a
 // second; a look that finds nothing changed costs one round trip.
 void EventLoop::LookAtMonitors() {
-  const std::int64_t now = MonotonicMilliseconds();
+  const std::int64_t now = MonotonicNanoseconds();
   if (now < nextMonitorLook_) return;
   nextMonitorLook_ = now + kMonitorLookInterval;
   form_.DisplayChanged();
@@ -140,12 +146,13 @@ void EventLoop::OnStructureChange(const XEvent& event) {
 // Each timer fires at most once a round, so a handler slower than its timer's interval cannot
 // keep the X events waiting; the timer is simply due again one interval later.
 void EventLoop::FireDueTimers() {
-  timers_.AdvanceTo(MonotonicMilliseconds());
+  timers_.AdvanceTo(MonotonicNanoseconds());
   std::array<bool, 2> fired{};
   while (const std::optional<TimerId> timer = timers_.TakeDue()) {
     bool& firedBefore = fired[static_cast<std::size_t>(*timer)];
     if (std::exchange(firedBefore, true)) continue;
     if (*timer == TimerId::Timer1) {
+      tickTimes_.Record(timers_.Now());
       form_.Timer1_Timer();
     } else {
       form_.tmrOSD_Timer();
@@ -158,11 +165,13 @@ void EventLoop::WaitForWork() {
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
   const std::int64_t due = std::min(timers_.NextDue().value_or(INT64_MAX), nextMonitorLook_);
-  const int timeout =
-      static_cast<int>(std::clamp<std::int64_t>(due - MonotonicMilliseconds(), 0, INT_MAX));
+  // To the nanosecond: a wait rounded to whole milliseconds would cost a 1 ms timer ticks.
+  const std::int64_t wait = std::max<std::int64_t>(due - MonotonicNanoseconds(), 0);
+  const timespec timeout{static_cast<time_t>(wait / kNanosecondsPerSecond),
+                         static_cast<long>(wait % kNanosecondsPerSecond)};
   std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
-  poll(sources.data(), sources.size(), timeout);
+  ppoll(sources.data(), sources.size(), &timeout, nullptr);
 }
 
 }  // namespace quellar::x11

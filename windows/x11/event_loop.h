@@ -14,12 +14,14 @@
 #include "windows/x11/input.h"
 #include "windows/x11/rain_window.h"
 #include "windows/x11/termination_signals.h"
+#include "windows/x11/tick_times.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
 
-// The timers' clock: monotonic milliseconds.
-std::int64_t MonotonicMilliseconds();
+// The timers' clock: monotonic nanoseconds.
+std::int64_t MonotonicNanoseconds();
+inline constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
 
 // Whose window the loop serves.
 enum class WindowOwner { kProgram, kHost };
@@ -27,7 +29,7 @@ enum class WindowOwner { kProgram, kHost };
 class EventLoop {
  public:
   EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals, RainWindow& window,
-            WindowSurface& surface, FrmMain& form, WindowOwner owner);
+            WindowSurface& surface, FrmMain& form, WindowOwner owner, TickTimes& tickTimes);
 
   // Returns only when a host's window has changed size; otherwise it ends by an exception: the
   // end of the process, a run-time error.
@@ -53,9 +55,10 @@ class EventLoop {
   WindowSurface& surface_;
   FrmMain& form_;
   const WindowOwner owner_;
+  TickTimes& tickTimes_;
   ClickTracker clicks_;
   bool hostResized_ = false;
-  static constexpr std::int64_t kMonitorLookInterval = 500;
+  static constexpr std::int64_t kMonitorLookInterval = 500 * kNanosecondsPerMillisecond;
   std::int64_t nextMonitorLook_ = 0;
 };
 

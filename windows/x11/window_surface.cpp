@@ -52,7 +52,9 @@ void WindowSurface::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t 
     MakeOpaque(written);
     shown_.push_back(written);
   }
-  if (!shown_.empty()) presenter_->Show(frame_, shown_);
+  if (shown_.empty()) return;
+  presenter_->Show(frame_, shown_);
+  copied_ = true;
 }
 
 void WindowSurface::Resize(std::int32_t width, std::int32_t height) {
@@ -63,7 +65,10 @@ void WindowSurface::Resize(std::int32_t width, std::int32_t height) {
   resized_ = true;
 }
 
+// Before the first copy the window shows its background, and that copy sends the whole window
+// anyway (the soft GDI takes a bitmap's first copy to a window as new everywhere).
 void WindowSurface::Repaint(Box box) {
+  if (!copied_) return;
   const Box clipped = softgdi::Intersect(box, {0, 0, frame_.width, frame_.height});
   if (!clipped.Empty()) presenter_->Show(frame_, {&clipped, 1});
 }

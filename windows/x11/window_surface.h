@@ -47,6 +47,7 @@ class WindowSurface : public softgdi::WindowTarget {
   std::vector<softgdi::Box> shown_;  // reused for every copy
   // The size changed: parts of the window may never have had a copy, so the next is taken whole.
   bool resized_ = false;
+  bool copied_ = false;  // the window has been sent a copy
   bool wholeFrames_ = false;
 };
 

@@ -9,8 +9,6 @@
 #include "engine/runtime_error.h"
 #include "registry/sqlite/default_store.h"
 #include "resources/embedded.h"
-#include "windows/gtk/message_box.h"
-#include "windows/gtk/settings_window.h"
 #include "windows/process_end.h"
 #include "windows/softgdi/bmp.h"
 #include "windows/x11/event_loop.h"
@@ -26,6 +24,7 @@ namespace {
 
 constexpr float kTwipsPerPixel = 15.0f;
 constexpr std::int32_t kTrue = 1;
+constexpr std::int16_t kSettingsBanner = 105;
 
 // X window ids are 29-bit numbers; anything else cannot name a window.
 std::optional<::Window> XWindowOf(Handle handle) {
@@ -57,8 +56,8 @@ X11Platform::X11Platform(std::string commandLine, bool guest)
 
 // frmMain's design: both timers disabled, at these intervals.
 void X11Platform::ResetTimers() {
-  timers_ = FormTimers();
-  timers_.AdvanceTo(MonotonicMilliseconds());
+  timers_ = FormTimers(FormTimers::Pacing::kFromDue, kNanosecondsPerMillisecond);
+  timers_.AdvanceTo(MonotonicNanoseconds());
   timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
   timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
 }
@@ -78,7 +77,7 @@ Display* X11Platform::RequireDisplay() {
 
 void X11Platform::Run(FrmMain& form) {
   EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form,
-            guest_ ? WindowOwner::kHost : WindowOwner::kProgram)
+            guest_ ? WindowOwner::kHost : WindowOwner::kProgram, tickTimes_)
       .Run();
 }
 
@@ -126,7 +125,7 @@ std::int32_t X11Platform::ShowCursor(bool show) {
 
 void X11Platform::ShowMessageBox(const std::string& text, std::uint32_t flags,
                                  const std::string& caption) {
-  if (!gtk::ShowMessageBox(text, flags, caption, signals_.Descriptor())) {
+  if (!Dialogs().showMessageBox(text, flags, caption, signals_.Descriptor())) {
     std::cerr << caption << ": " << text << '\n';
   }
 }
@@ -216,21 +215,29 @@ void X11Platform::CloseMainWindow() {
 }
 
 void X11Platform::SetTimerInterval(TimerId timer, std::int32_t milliseconds) {
-  timers_.AdvanceTo(MonotonicMilliseconds());
+  timers_.AdvanceTo(MonotonicNanoseconds());
   timers_.SetInterval(timer, milliseconds);
 }
 
 void X11Platform::SetTimerEnabled(TimerId timer, bool enabled) {
-  timers_.AdvanceTo(MonotonicMilliseconds());
+  timers_.AdvanceTo(MonotonicNanoseconds());
   timers_.SetEnabled(timer, enabled);
 }
 
-// The store is opened only once the dialog can be shown.
+// The store is opened only once the dialog can be shown. A banner that is missing or
+// malformed leaves its place empty.
 void X11Platform::ShowSettingsDialog() {
-  if (!gtk::CanShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
-  gtk::ShowSettingsWindow(Registry(),
-                          {program_.versionMajor, program_.versionMinor, program_.versionRevision},
-                          signals_.Descriptor());
+  const gtk::DialogsApi& dialogs = Dialogs();
+  if (!dialogs.canShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
+  const softgdi::DecodedBmp banner = softgdi::DecodeBmp(resources::EmbeddedBitmap(kSettingsBanner));
+  dialogs.showSettingsWindow(
+      Registry(), {program_.versionMajor, program_.versionMinor, program_.versionRevision},
+      std::get_if<softgdi::Surface>(&banner), signals_.Descriptor());
+}
+
+const gtk::DialogsApi& X11Platform::Dialogs() {
+  if (!dialogs_) dialogs_.emplace(ExecutablePath());
+  return dialogs_->Api();
 }
 
 Handle X11Platform::GetWindowDC(Handle window) {

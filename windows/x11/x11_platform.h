@@ -1,8 +1,8 @@
 #pragma once
 // The port on Linux with X11: frmMain is an X window, its device context a window surface over
 // the shared soft GDI, the settings live in the SQLite store, and the notice and the settings
-// dialog are GTK windows. The display is opened at start when there is one; only the services
-// that need it fail without it.
+// dialog are GTK windows of a module loaded only to show them. The display is opened at start when
+// there is one; only the services that need it fail without it.
 //
 // A guest of a screen-saver host runs the engine as a full-screen run whose screen is the
 // host's window: the engine draws there at the window's size, its placement, pointer and
@@ -21,11 +21,13 @@
 #include "windows/monitors/monitor_layout.h"
 #include "windows/softgdi/soft_gdi.h"
 #include "windows/timers/form_timers.h"
+#include "windows/x11/dialogs_loader.h"
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
 #include "windows/x11/rain_window.h"
 #include "windows/x11/saver_flag.h"
 #include "windows/x11/termination_signals.h"
+#include "windows/x11/tick_times.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -104,6 +106,8 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   RainWindow& Window();
   void ShowIn(std::unique_ptr<RainWindow> window);
   void ResetTimers();
+  // The dialogs module, loaded at first use.
+  const gtk::DialogsApi& Dialogs();
   bool IsMainWindow(Handle window) const;
 
   // First: a termination signal during start-up waits for the loop instead of killing the
@@ -114,7 +118,9 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   const ProgramInfo program_;
   const InstanceLock instanceLock_;
   std::unique_ptr<registry::SqliteStore> registry_;  // opened at first use
+  std::optional<DialogsModule> dialogs_;             // loaded at first use
   FormTimers timers_;
+  TickTimes tickTimes_;
   softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.
   DisplayPtr display_;
