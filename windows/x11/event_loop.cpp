@@ -27,16 +27,14 @@ std::int64_t MonotonicNanoseconds() {
 }
 
 EventLoop::EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner,
-                     TickTimes& tickTimes)
+                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner)
     : display_(display),
       timers_(timers),
       signals_(signals),
       window_(window),
       surface_(surface),
       form_(form),
-      owner_(owner),
-      tickTimes_(tickTimes) {}
+      owner_(owner) {}
 
 void EventLoop::Run() {
   for (;;) {
@@ -152,7 +150,6 @@ void EventLoop::FireDueTimers() {
     bool& firedBefore = fired[static_cast<std::size_t>(*timer)];
     if (std::exchange(firedBefore, true)) continue;
     if (*timer == TimerId::Timer1) {
-      tickTimes_.Record(timers_.Now());
       form_.Timer1_Timer();
     } else {
       form_.tmrOSD_Timer();

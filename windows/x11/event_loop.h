@@ -14,7 +14,6 @@
 #include "windows/x11/input.h"
 #include "windows/x11/rain_window.h"
 #include "windows/x11/termination_signals.h"
-#include "windows/x11/tick_times.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -29,7 +28,7 @@ enum class WindowOwner { kProgram, kHost };
 class EventLoop {
  public:
   EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals, RainWindow& window,
-            WindowSurface& surface, FrmMain& form, WindowOwner owner, TickTimes& tickTimes);
+            WindowSurface& surface, FrmMain& form, WindowOwner owner);
 
   // Returns only when a host's window has changed size; otherwise it ends by an exception: the
   // end of the process, a run-time error.
@@ -55,7 +54,6 @@ class EventLoop {
   WindowSurface& surface_;
   FrmMain& form_;
   const WindowOwner owner_;
-  TickTimes& tickTimes_;
   ClickTracker clicks_;
   bool hostResized_ = false;
   static constexpr std::int64_t kMonitorLookInterval = 500 * kNanosecondsPerMillisecond;

@@ -77,7 +77,7 @@ Display* X11Platform::RequireDisplay() {
 
 void X11Platform::Run(FrmMain& form) {
   EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form,
-            guest_ ? WindowOwner::kHost : WindowOwner::kProgram, tickTimes_)
+            guest_ ? WindowOwner::kHost : WindowOwner::kProgram)
       .Run();
 }
 

@@ -27,7 +27,6 @@
 #include "windows/x11/rain_window.h"
 #include "windows/x11/saver_flag.h"
 #include "windows/x11/termination_signals.h"
-#include "windows/x11/tick_times.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -120,7 +119,6 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   std::unique_ptr<registry::SqliteStore> registry_;  // opened at first use
   std::optional<DialogsModule> dialogs_;             // loaded at first use
   FormTimers timers_;
-  TickTimes tickTimes_;
   softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.
   DisplayPtr display_;
