@@ -36,8 +36,8 @@ class PngWrite {
 
 std::vector<png_byte> RgbRows(const softgdi::Surface& surface) {
   std::vector<png_byte> rgb;
-  rgb.reserve(surface.pixels.size() * 3);
-  for (const softgdi::Pixel p : surface.pixels) {
+  rgb.reserve(surface.Pixels().size() * 3);
+  for (const softgdi::Pixel p : surface.Pixels()) {
     rgb.push_back(static_cast<png_byte>(p >> 16));
     rgb.push_back(static_cast<png_byte>(p >> 8));
     rgb.push_back(static_cast<png_byte>(p));

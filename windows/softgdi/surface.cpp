@@ -1,21 +1,25 @@
 #include "windows/softgdi/surface.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quellar::softgdi {
 
 Surface::Surface(std::int32_t w, std::int32_t h)
     : width(std::max(w, 0)),
       height(std::max(h, 0)),
-      pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel{0}) {}
+      owned_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel{0}) {}
+
+Surface::Surface(std::int32_t w, std::int32_t h, std::unique_ptr<PixelStore> store)
+    : width(std::max(w, 0)), height(std::max(h, 0)), store_(std::move(store)) {}
 
 Pixel Surface::At(std::int32_t x, std::int32_t y) const {
-  return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+  return Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                 static_cast<std::size_t>(x)];
 }
 
 Pixel& Surface::At(std::int32_t x, std::int32_t y) {
-  return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+  return Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                 static_cast<std::size_t>(x)];
 }
 
@@ -33,12 +37,14 @@ Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_
   height = std::min({height - trimTop, destination.height - y, source.height - sourceY});
   const Box written{x, y, width, height};
   if (written.Empty()) return Box{};
+  destination.BeforeWrite(written);
+  const std::span<const Pixel> from = source.Pixels();
+  const std::span<Pixel> to = destination.Pixels();
   for (std::int32_t row = 0; row < height; ++row) {
-    const auto from = source.pixels.begin() + (static_cast<std::ptrdiff_t>(sourceY + row) *
-                                                   source.width + sourceX);
-    const auto to = destination.pixels.begin() +
-                    (static_cast<std::ptrdiff_t>(y + row) * destination.width + x);
-    std::copy_n(from, width, to);
+    const auto fromRow =
+        from.begin() + (static_cast<std::ptrdiff_t>(sourceY + row) * source.width + sourceX);
+    const auto toRow = to.begin() + (static_cast<std::ptrdiff_t>(y + row) * destination.width + x);
+    std::copy_n(fromRow, width, toRow);
   }
   return written;
 }
