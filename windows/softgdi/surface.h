@@ -45,6 +45,12 @@ class Surface {
   Surface(std::int32_t w, std::int32_t h);
   // The store's width * height pixels, as they are.
   Surface(std::int32_t w, std::int32_t h, std::unique_ptr<PixelStore> store);
+  // A copy owns its pixels: a picture of the surface as it is now.
+  Surface(const Surface& other);
+  Surface& operator=(const Surface& other);
+  Surface(Surface&&) noexcept = default;
+  Surface& operator=(Surface&&) noexcept = default;
+  ~Surface() = default;
 
   std::span<Pixel> Pixels() { return store_ ? store_->Pixels() : std::span<Pixel>(owned_); }
   std::span<const Pixel> Pixels() const {
