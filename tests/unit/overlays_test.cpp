@@ -73,7 +73,8 @@ TEST_F(OverlayTest, AMessageShowsAtOnceAndClearsTwoSecondsAfterTheLast) {
   const auto run = StartFullScreen();
   Press(*run, 1000, {107});
   run->RunUntil(1000);
-  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), BackBuffer(*run).Pixels())) << "presented at once";
+  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), BackBuffer(*run).Pixels()))
+      << "presented at once";
   Press(*run, 2500, {106});
   run->RunUntil(2500);
   const std::size_t first = run->Platform().Calls().size();
@@ -114,7 +115,8 @@ TEST_F(OverlayTest, F1ShowsThePanelOverTheRainAndErasesItWithOneRowMore) {
   EXPECT_TRUE(Shows(BackBuffer(*run), 32, 100, 432, 160));
   EXPECT_EQ(std::tie(run->Engine().state.loopIndex, run->Engine().state.msgCursor),
             std::make_tuple(464, 260));
-  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), before)) << "nothing presented yet";
+  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), before))
+      << "nothing presented yet";
   Press(*run, 3100, {112});
   run->RunUntil(6000);
   const softgdi::Surface* panel = run->Platform().Gdi().SurfaceOf(run->Engine().state.hdcHelp);

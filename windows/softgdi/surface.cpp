@@ -14,7 +14,9 @@ Surface::Surface(std::int32_t w, std::int32_t h, std::unique_ptr<PixelStore> sto
     : width(std::max(w, 0)), height(std::max(h, 0)), store_(std::move(store)) {}
 
 Surface::Surface(const Surface& other)
-    : width(other.width), height(other.height), owned_(other.Pixels().begin(), other.Pixels().end()) {}
+    : width(other.width),
+      height(other.height),
+      owned_(other.Pixels().begin(), other.Pixels().end()) {}
 
 Surface& Surface::operator=(const Surface& other) {
   if (this != &other) *this = Surface(other);
@@ -23,12 +25,12 @@ Surface& Surface::operator=(const Surface& other) {
 
 Pixel Surface::At(std::int32_t x, std::int32_t y) const {
   return Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                static_cast<std::size_t>(x)];
+                  static_cast<std::size_t>(x)];
 }
 
 Pixel& Surface::At(std::int32_t x, std::int32_t y) {
   return Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                static_cast<std::size_t>(x)];
+                  static_cast<std::size_t>(x)];
 }
 
 Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_t width,

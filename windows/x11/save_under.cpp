@@ -2,8 +2,7 @@
 
 namespace quellar::x11 {
 
-void SaveUnder::Keep(std::span<const softgdi::Pixel> pixels, std::int32_t width,
-                     softgdi::Box box) {
+void SaveUnder::Keep(std::span<const softgdi::Pixel> pixels, std::int32_t width, softgdi::Box box) {
   kept_.push_back({box, pixels_.size()});
   for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
     const auto row = pixels.subspan(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +

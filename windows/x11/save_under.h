@@ -21,8 +21,8 @@ class SaveUnder {
   template <typename Put>
   void ForEachNewestFirst(Put put) const {
     for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept) {
-      const auto area = static_cast<std::size_t>(kept->box.width) *
-                        static_cast<std::size_t>(kept->box.height);
+      const auto area =
+          static_cast<std::size_t>(kept->box.width) * static_cast<std::size_t>(kept->box.height);
       put(kept->box, std::span<const softgdi::Pixel>(pixels_).subspan(kept->offset, area));
     }
   }

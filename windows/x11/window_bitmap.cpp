@@ -27,8 +27,8 @@ WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat&
   if (completionType_ >= 0) shared_ = SharedImage::Create(display_, format_, width, height);
   if (!shared_) {
     own_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    ownImage_ = ImageOver(display_, format_, reinterpret_cast<const char*>(own_.data()), width,
-                          height);
+    ownImage_ =
+        ImageOver(display_, format_, reinterpret_cast<const char*>(own_.data()), width, height);
     if (!ownImage_) throw RuntimeError("the frame cannot be described as an X image");
   }
   // Black as a new bitmap is, and opaque wherever the window needs it to be.
@@ -89,10 +89,10 @@ void WindowBitmap::MakeOpaque(Box box) {
   if (opaqueBits_ == 0) return;
   const std::span<softgdi::Pixel> pixels = Pixels();
   for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
-    const auto row = pixels.subspan(
-        static_cast<std::size_t>(y) * static_cast<std::size_t>(bounds_.width) +
-            static_cast<std::size_t>(box.x),
-        static_cast<std::size_t>(box.width));
+    const auto row =
+        pixels.subspan(static_cast<std::size_t>(y) * static_cast<std::size_t>(bounds_.width) +
+                           static_cast<std::size_t>(box.x),
+                       static_cast<std::size_t>(box.width));
     for (softgdi::Pixel& pixel : row) {
       if ((pixel & opaqueBits_) != opaqueBits_) pixel |= opaqueBits_;
     }
@@ -107,8 +107,8 @@ void WindowBitmap::Put(Box box, std::int32_t dx, std::int32_t dy, bool notify) {
               width, height);
     return;
   }
-  XShmPutImage(display_, window_, gc_.Get(), shared_->Image(), box.x, box.y, box.x + dx,
-               box.y + dy, width, height, notify ? True : False);
+  XShmPutImage(display_, window_, gc_.Get(), shared_->Image(), box.x, box.y, box.x + dx, box.y + dy,
+               width, height, notify ? True : False);
   if (notify) ++unread_;
 }
 
@@ -132,9 +132,8 @@ void WindowBitmap::Repaint(Box box, std::int32_t dx, std::int32_t dy) {
   saved_.ForEachNewestFirst([&](Box kept, std::span<const softgdi::Pixel> pixels) {
     const Box part = softgdi::Intersect(kept, clipped);
     if (part.Empty()) return;
-    const BorrowedImage image = ImageOver(display_, format_,
-                                          reinterpret_cast<const char*>(pixels.data()),
-                                          kept.width, kept.height);
+    const BorrowedImage image = ImageOver(
+        display_, format_, reinterpret_cast<const char*>(pixels.data()), kept.width, kept.height);
     if (!image) throw RuntimeError("the frame cannot be described as an X image");
     XPutImage(display_, window_, gc_.Get(), image.get(), part.x - kept.x, part.y - kept.y,
               part.x + dx, part.y + dy, static_cast<unsigned>(part.width),

@@ -24,8 +24,8 @@ WindowSurface::WindowSurface(Display* display, ::Window window, const softgdi::S
 }
 
 std::unique_ptr<WindowBitmap> WindowSurface::NewBitmap(std::int32_t width, std::int32_t height) {
-  return std::make_unique<WindowBitmap>(display_, window_, format_, completionType_, width,
-                                        height, bitmaps_);
+  return std::make_unique<WindowBitmap>(display_, window_, format_, completionType_, width, height,
+                                        bitmaps_);
 }
 
 WindowBitmap* WindowSurface::BitmapOf(const softgdi::Surface& surface) const {
@@ -98,12 +98,13 @@ void WindowSurface::FillBlackUnlessShown(Box exposed,
 }
 
 bool WindowSurface::HandleEvent(const XEvent& event) {
-  return std::ranges::any_of(bitmaps_,
-                             [&event](WindowBitmap* bitmap) { return bitmap->TakeCompletion(event); });
+  return std::ranges::any_of(
+      bitmaps_, [&event](WindowBitmap* bitmap) { return bitmap->TakeCompletion(event); });
 }
 
 bool WindowSurface::Settled() const {
-  return std::ranges::all_of(bitmaps_, [](const WindowBitmap* bitmap) { return bitmap->Settled(); });
+  return std::ranges::all_of(bitmaps_,
+                             [](const WindowBitmap* bitmap) { return bitmap->Settled(); });
 }
 
 }  // namespace quellar::x11

@@ -20,8 +20,8 @@ class WindowSurface : public softgdi::WindowTarget {
  public:
   // Raises a RuntimeError when the window's visual cannot show XRGB pixels as they are. `gdi`
   // holds the window's device context.
-  WindowSurface(Display* display, ::Window window, const softgdi::SoftGdi& gdi,
-                std::int32_t width, std::int32_t height);
+  WindowSurface(Display* display, ::Window window, const softgdi::SoftGdi& gdi, std::int32_t width,
+                std::int32_t height);
   // Whoever holds the bitmaps made here lets them go before this surface.
   ~WindowSurface() override = default;
 
