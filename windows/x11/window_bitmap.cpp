@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "engine/runtime_error.h"
 #include "windows/softgdi/damage.h"
@@ -15,7 +16,7 @@ using softgdi::Box;
 
 WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat& format,
                            int completionType, std::int32_t width, std::int32_t height,
-                           std::vector<WindowBitmap*>& registry)
+                           std::shared_ptr<std::vector<WindowBitmap*>> registry)
     : display_(display),
       window_(window),
       gc_(display, XCreateGC(display, window, 0, nullptr)),
@@ -23,7 +24,7 @@ WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat&
       opaqueBits_(OpaqueBitsOf(format)),
       completionType_(completionType),
       bounds_{0, 0, width, height},
-      registry_(registry) {
+      registry_(std::move(registry)) {
   if (completionType_ >= 0) shared_ = SharedImage::Create(display_, format_, width, height);
   if (!shared_) {
     own_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -33,11 +34,11 @@ WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat&
   }
   // Black as a new bitmap is, and opaque wherever the window needs it to be.
   if (opaqueBits_ != 0) std::ranges::fill(Pixels(), opaqueBits_);
-  registry_.push_back(this);
+  registry_->push_back(this);
 }
 
 WindowBitmap::~WindowBitmap() {
-  std::erase(registry_, this);
+  std::erase(*registry_, this);
 }
 
 std::span<softgdi::Pixel> WindowBitmap::Pixels() {

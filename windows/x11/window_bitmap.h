@@ -29,7 +29,8 @@ class WindowBitmap : public softgdi::PixelStore {
   // MIT-SHM. The bitmap enters `registry` for as long as it lives. Raises a RuntimeError when
   // Xlib cannot describe its pixels as an image.
   WindowBitmap(Display* display, ::Window window, const PixelFormat& format, int completionType,
-               std::int32_t width, std::int32_t height, std::vector<WindowBitmap*>& registry);
+               std::int32_t width, std::int32_t height,
+               std::shared_ptr<std::vector<WindowBitmap*>> registry);
   ~WindowBitmap() override;
   WindowBitmap(const WindowBitmap&) = delete;
   WindowBitmap& operator=(const WindowBitmap&) = delete;
@@ -63,7 +64,8 @@ class WindowBitmap : public softgdi::PixelStore {
   std::unique_ptr<SharedImage> shared_;
   std::vector<softgdi::Pixel> own_;  // the pixels when no segment is shared
   BorrowedImage ownImage_;           // over own_
-  std::vector<WindowBitmap*>& registry_;
+  // Shared: the bitmap may outlive the surface that made it.
+  const std::shared_ptr<std::vector<WindowBitmap*>> registry_;
   int unread_ = 0;      // requests whose completion has not come
   bool shown_ = false;  // nothing needs keeping before the first presentation
   SaveUnder saved_;

@@ -29,8 +29,8 @@ std::unique_ptr<WindowBitmap> WindowSurface::NewBitmap(std::int32_t width, std::
 }
 
 WindowBitmap* WindowSurface::BitmapOf(const softgdi::Surface& surface) const {
-  const auto found = std::ranges::find(bitmaps_, surface.Store());
-  return found == bitmaps_.end() ? nullptr : *found;
+  const auto found = std::ranges::find(*bitmaps_, surface.Store());
+  return found == bitmaps_->end() ? nullptr : *found;
 }
 
 void WindowSurface::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
@@ -99,11 +99,11 @@ void WindowSurface::FillBlackUnlessShown(Box exposed,
 
 bool WindowSurface::HandleEvent(const XEvent& event) {
   return std::ranges::any_of(
-      bitmaps_, [&event](WindowBitmap* bitmap) { return bitmap->TakeCompletion(event); });
+      *bitmaps_, [&event](WindowBitmap* bitmap) { return bitmap->TakeCompletion(event); });
 }
 
 bool WindowSurface::Settled() const {
-  return std::ranges::all_of(bitmaps_,
+  return std::ranges::all_of(*bitmaps_,
                              [](const WindowBitmap* bitmap) { return bitmap->Settled(); });
 }
 

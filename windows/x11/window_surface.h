@@ -22,8 +22,6 @@ class WindowSurface : public softgdi::WindowTarget {
   // holds the window's device context.
   WindowSurface(Display* display, ::Window window, const softgdi::SoftGdi& gdi, std::int32_t width,
                 std::int32_t height);
-  // Whoever holds the bitmaps made here lets them go before this surface.
-  ~WindowSurface() override = default;
 
   // The pixels of a bitmap the window can show without copying them.
   std::unique_ptr<WindowBitmap> NewBitmap(std::int32_t width, std::int32_t height);
@@ -62,8 +60,10 @@ class WindowSurface : public softgdi::WindowTarget {
   OwnedGc gc_;
   int completionType_ = -1;  // no event has this type
   softgdi::Box bounds_;
-  std::vector<WindowBitmap*> bitmaps_;  // every live bitmap made here
-  std::vector<softgdi::Box> shown_;     // reused for every copy
+  // Every live bitmap made here.
+  std::shared_ptr<std::vector<WindowBitmap*>> bitmaps_ =
+      std::make_shared<std::vector<WindowBitmap*>>();
+  std::vector<softgdi::Box> shown_;  // reused for every copy
   // The size changed: parts of the window may never have had a copy, so the next is taken whole.
   bool resized_ = false;
   bool wholeFrames_ = false;
