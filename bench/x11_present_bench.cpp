@@ -1,9 +1,12 @@
 // The X11 presentation of one tick of rain, the server's work included: the engine rains on the
-// memory platform, and its back buffer goes to a real window after every tick, either whole
-// (what a plain Present costs) or through the soft GDI's changes (what the program does). The
-// timed region ends when the server has read everything: the shared-memory presenter's
-// completion event has come, and a round trip has passed. The counter server_us is the X
-// server's own processor time per tick, where it runs on this machine.
+// memory platform, and after every tick the cells it changed are written into a bitmap made for
+// a real window, as the engine's drawing writes them into its back buffer there (waiting for
+// the server, keeping what is overwritten), and that bitmap is presented: either whole (what a
+// plain Present costs) or only what changed (what the program does). The server shares memory
+// unless it runs without MIT-SHM (Xvfb -extension MIT-SHM). The timed region ends when the
+// server has read everything: the completion event has come, and a round trip has passed. The
+// counter server_us is the X server's own processor time per tick, where it runs on this
+// machine.
 
 #include <benchmark/benchmark.h>
 #include <sys/socket.h>
@@ -16,24 +19,40 @@
 #include "bench/rain_run.h"
 #include "windows/x11/display.h"
 #include "windows/x11/main_window.h"
-#include "windows/x11/plain_presenter.h"
-#include "windows/x11/shm_presenter.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::bench {
 namespace {
 
-enum class Presenter { kPlain, kShared };
 enum class Sent { kWholeFrame, kChangesOnly };
+
+// Writes what changed in the rain's back buffer into the window's bitmap, then shows that.
+class Relay : public softgdi::WindowTarget {
+ public:
+  Relay(x11::WindowSurface& window, softgdi::Surface& bitmap) : window_(window), bitmap_(bitmap) {}
+  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   const softgdi::Surface& source, std::int32_t sourceX,
+                   std::int32_t sourceY) override {
+    const softgdi::Box copy{x, y, width, height};
+    ReceiveChanges(x, y, width, height, source, sourceX, sourceY, {&copy, 1});
+  }
+  void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                      const softgdi::Surface& source, std::int32_t sourceX, std::int32_t sourceY,
+                      std::span<const softgdi::Box> changed) override {
+    for (const softgdi::Box& box : changed) {
+      softgdi::CopyPixels(bitmap_, box.x, box.y, box.width, box.height, source, box.x, box.y);
+    }
+    window_.ReceiveChanges(x, y, width, height, bitmap_, sourceX, sourceY, changed);
+  }
+
+ private:
+  x11::WindowSurface& window_;
+  softgdi::Surface& bitmap_;
+};
 
 Display* SharedDisplay() {
   static const x11::DisplayPtr display = x11::OpenDisplay();
   return display.get();
-}
-
-std::unique_ptr<x11::Presenter> MakePresenter(Presenter kind, Display* display, ::Window window) {
-  if (kind == Presenter::kPlain) return std::make_unique<x11::PlainPresenter>(display, window);
-  return std::make_unique<x11::ShmPresenter>(display, window);
 }
 
 // The processor time of the process at the other end of the connection, in nanoseconds; none
@@ -60,7 +79,7 @@ void WaitUntilShown(Display* display, x11::WindowSurface& surface) {
   XSync(display, False);
 }
 
-void BM_Present(benchmark::State& state, Presenter kind, Sent sent) {
+void BM_Present(benchmark::State& state, Sent sent) {
   Display* display = SharedDisplay();
   if (display == nullptr) return state.SkipWithError("no X display");
   const auto width = static_cast<std::int32_t>(state.range(0));
@@ -68,14 +87,14 @@ void BM_Present(benchmark::State& state, Presenter kind, Sent sent) {
   RainRun& rain = SharedRain(width, height);
   x11::MainWindow window(display);
   window.Place(kHwndTopmost, 0, 0, width, height, kSwpShowWindow | kSwpNoActivate);
-  x11::WindowSurface surface(MakePresenter(kind, display, window.Id()), width, height);
-  const Handle windowDc = rain.Gdi().CreateWindowDC(surface);
+  const softgdi::SoftGdi windowGdi;
+  x11::WindowSurface surface(display, window.Id(), windowGdi, width, height);
+  if (sent == Sent::kWholeFrame) surface.SendWholeFrames();
+  softgdi::Surface bitmap(width, height, surface.NewBitmap(width, height));
+  Relay relay(surface, bitmap);
+  const Handle windowDc = rain.Gdi().CreateWindowDC(relay);
   const auto present = [&] {
-    if (sent == Sent::kChangesOnly) {
-      rain.Gdi().BitBlt(windowDc, 0, 0, width, height, rain.Buffer(), 0, 0, kSrcCopy);
-    } else {
-      surface.ReceiveCopy(0, 0, width, height, *rain.Gdi().SurfaceOf(rain.Buffer()), 0, 0);
-    }
+    rain.Gdi().BitBlt(windowDc, 0, 0, width, height, rain.Buffer(), 0, 0, kSrcCopy);
   };
   present();
   WaitUntilShown(display, surface);
@@ -103,13 +122,8 @@ void Sizes(benchmark::internal::Benchmark* benchmark) {
       ->UseRealTime();
 }
 
-BENCHMARK_CAPTURE(BM_Present, plain_whole_frame, Presenter::kPlain, Sent::kWholeFrame)
-    ->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Present, plain_changes_only, Presenter::kPlain, Sent::kChangesOnly)
-    ->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Present, shm_whole_frame, Presenter::kShared, Sent::kWholeFrame)->Apply(Sizes);
-BENCHMARK_CAPTURE(BM_Present, shm_changes_only, Presenter::kShared, Sent::kChangesOnly)
-    ->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Present, whole_frame, Sent::kWholeFrame)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Present, changes_only, Sent::kChangesOnly)->Apply(Sizes);
 
 }  // namespace
 }  // namespace quellar::bench

@@ -1,5 +1,7 @@
 // The on-screen display and the help panel: drawn over the rain, kept clear of it, erased.
 
+#include <algorithm>
+
 #include "run_fixture.h"
 
 namespace quellar {
@@ -71,7 +73,8 @@ TEST_F(OverlayTest, AMessageShowsAtOnceAndClearsTwoSecondsAfterTheLast) {
   const auto run = StartFullScreen();
   Press(*run, 1000, {107});
   run->RunUntil(1000);
-  EXPECT_EQ(run->Platform().Frame().pixels, BackBuffer(*run).pixels) << "presented at once";
+  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), BackBuffer(*run).Pixels()))
+      << "presented at once";
   Press(*run, 2500, {106});
   run->RunUntil(2500);
   const std::size_t first = run->Platform().Calls().size();
@@ -105,13 +108,15 @@ TEST_F(OverlayTest, AClearAfterTheAnimationStoppedReachesOnlyTheBackBuffer) {
 TEST_F(OverlayTest, F1ShowsThePanelOverTheRainAndErasesItWithOneRowMore) {
   const auto run = StartFullScreen();
   run->RunUntil(3000);
-  const std::vector<softgdi::Pixel> before = run->Platform().Frame().pixels;
+  const std::span<const softgdi::Pixel> shown = run->Platform().Frame().Pixels();
+  const std::vector<softgdi::Pixel> before(shown.begin(), shown.end());
   Press(*run, 3001, {112, 112});
   run->RunUntil(3001);
   EXPECT_TRUE(Shows(BackBuffer(*run), 32, 100, 432, 160));
   EXPECT_EQ(std::tie(run->Engine().state.loopIndex, run->Engine().state.msgCursor),
             std::make_tuple(464, 260));
-  EXPECT_EQ(run->Platform().Frame().pixels, before) << "nothing presented yet";
+  EXPECT_TRUE(std::ranges::equal(run->Platform().Frame().Pixels(), before))
+      << "nothing presented yet";
   Press(*run, 3100, {112});
   run->RunUntil(6000);
   const softgdi::Surface* panel = run->Platform().Gdi().SurfaceOf(run->Engine().state.hdcHelp);

@@ -17,9 +17,8 @@ namespace {
 
 Surface Numbered(std::int32_t width, std::int32_t height) {
   Surface surface(width, height);
-  for (std::size_t i = 0; i < surface.pixels.size(); ++i) {
-    surface.pixels[i] = static_cast<Pixel>(i + 1);
-  }
+  const std::span<Pixel> pixels = surface.Pixels();
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<Pixel>(i + 1);
   return surface;
 }
 

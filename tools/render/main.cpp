@@ -101,7 +101,7 @@ int Render(const RenderOptions& options) {
   Advance(run, options);
   store.FinishPendingWrites();
   PrintEnd(run);
-  if (run.Platform().Frame().pixels.empty()) {
+  if (run.Platform().Frame().Pixels().empty()) {
     std::cout << "no window was shown: no picture written\n";
   } else {
     written = WritePicture(run, options.pngFile) && written;

@@ -36,8 +36,8 @@ class PngWrite {
 
 std::vector<png_byte> RgbRows(const softgdi::Surface& surface) {
   std::vector<png_byte> rgb;
-  rgb.reserve(surface.pixels.size() * 3);
-  for (const softgdi::Pixel p : surface.pixels) {
+  rgb.reserve(surface.Pixels().size() * 3);
+  for (const softgdi::Pixel p : surface.Pixels()) {
     rgb.push_back(static_cast<png_byte>(p >> 16));
     rgb.push_back(static_cast<png_byte>(p >> 8));
     rgb.push_back(static_cast<png_byte>(p));
@@ -50,8 +50,8 @@ bool Encode(PngWrite& write, std::FILE* file, std::uint32_t width, std::uint32_t
             png_bytepp rows) {
   if (setjmp(png_jmpbuf(write.Png())) != 0) return false;
   png_init_io(write.Png(), file);
-  png_set_IHDR(write.Png(), write.Info(), width, height, 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(write.Png(), write.Info(), width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(write.Png(), write.Info());
   png_write_image(write.Png(), rows);
   png_write_end(write.Png(), nullptr);

@@ -11,8 +11,9 @@ void CopyPixels(const softgdi::Surface& picture, GdkPixbuf* pixbuf) {
   guchar* rows = gdk_pixbuf_get_pixels(pixbuf);
   for (int y = 0; y < picture.height; ++y) {
     guchar* out = rows + static_cast<std::size_t>(y) * rowStride;
-    const softgdi::Pixel* in = picture.pixels.data() + static_cast<std::size_t>(y) *
-                                                           static_cast<std::size_t>(picture.width);
+    const softgdi::Pixel* in =
+        picture.Pixels().data() +
+        static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
     for (int x = 0; x < width; ++x) {
       const softgdi::Pixel pixel = in[x];
       *out++ = static_cast<guchar>(pixel >> 16);

@@ -76,6 +76,19 @@ const Surface* SoftGdi::SurfaceOf(Handle dc) const {
   return bitmap == bitmaps_.end() ? nullptr : &bitmap->second.surface;
 }
 
+std::vector<SoftGdi::ShownPart> SoftGdi::PartsShownOn(const WindowTarget& target) const {
+  std::vector<ShownPart> parts;
+  for (const auto& [handle, dc] : dcs_) {
+    if (dc.window != &target) continue;
+    for (const Shown& shown : dc.shows) {
+      const auto bitmap = bitmaps_.find(shown.source.bitmap);
+      if (bitmap == bitmaps_.end()) continue;
+      parts.push_back({&bitmap->second.surface, shown.area, shown.source.dx, shown.source.dy});
+    }
+  }
+  return parts;
+}
+
 // A bitmap starts keeping what a window has not seen at its first copy to that window.
 Damage& SoftGdi::UnshownOn(Bitmap& bitmap, Handle windowDc) {
   for (auto& [dc, damage] : bitmap.unshown) {

@@ -56,6 +56,17 @@ class SoftGdi {
   // The surface selected into a memory DC, or null.
   const Surface* SurfaceOf(Handle dc) const;
 
+  // A part of a window that shows a bitmap: `area` in window coordinates shows the bitmap's
+  // pixels moved by (dx, dy).
+  struct ShownPart {
+    const Surface* surface = nullptr;
+    Box area;
+    std::int32_t dx = 0;
+    std::int32_t dy = 0;
+  };
+  // What the window DC of `target` shows where, to show it again; the parts do not overlap.
+  std::vector<ShownPart> PartsShownOn(const WindowTarget& target) const;
+
  private:
   // Where a copy to a window came from: a bitmap, moved by (dx, dy).
   struct WindowSource {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace quellar::softgdi {
 namespace {
@@ -42,14 +43,27 @@ void CopyRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrd
 Surface::Surface(std::int32_t w, std::int32_t h)
     : width(std::max(w, 0)),
       height(std::max(h, 0)),
-      pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel{0}) {}
+      owned_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel{0}) {}
+
+Surface::Surface(std::int32_t w, std::int32_t h, std::unique_ptr<PixelStore> store)
+    : width(std::max(w, 0)), height(std::max(h, 0)), store_(std::move(store)) {}
+
+Surface::Surface(const Surface& other)
+    : width(other.width),
+      height(other.height),
+      owned_(other.Pixels().begin(), other.Pixels().end()) {}
+
+Surface& Surface::operator=(const Surface& other) {
+  if (this != &other) *this = Surface(other);
+  return *this;
+}
 
 Pixel Surface::At(std::int32_t x, std::int32_t y) const {
-  return pixels[Index(*this, x, y)];
+  return Pixels()[Index(*this, x, y)];
 }
 
 Pixel& Surface::At(std::int32_t x, std::int32_t y) {
-  return pixels[Index(*this, x, y)];
+  return Pixels()[Index(*this, x, y)];
 }
 
 Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -66,8 +80,9 @@ Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_
   height = std::min({height - trimTop, destination.height - y, source.height - sourceY});
   const Box written{x, y, width, height};
   if (written.Empty()) return Box{};
-  const Pixel* from = source.pixels.data() + Index(source, sourceX, sourceY);
-  Pixel* to = destination.pixels.data() + Index(destination, x, y);
+  destination.BeforeWrite(written);
+  const Pixel* from = source.Pixels().data() + Index(source, sourceX, sourceY);
+  Pixel* to = destination.Pixels().data() + Index(destination, x, y);
   // Most copies are glyph cells: at a row length known here the copy is inlined, where a
   // library call per row costs more than the row.
   if (static_cast<std::size_t>(width) == kGlyphWidth) {

@@ -4,8 +4,6 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
-#include <cstring>
-
 #include "windows/x11/x_errors.h"
 
 namespace quellar::x11 {
@@ -21,7 +19,8 @@ bool SharedImage::Attach(const PixelFormat& format, std::int32_t width, std::int
   image_ = XShmCreateImage(display_, format.visual, static_cast<unsigned>(format.depth), ZPixmap,
                            nullptr, &segment_, static_cast<unsigned>(width),
                            static_cast<unsigned>(height));
-  if (image_ == nullptr) return false;
+  // Surfaces have no padding at the ends of their rows.
+  if (image_ == nullptr || image_->bytes_per_line != width * 4) return false;
   const std::size_t size =
       static_cast<std::size_t>(image_->bytes_per_line) * static_cast<std::size_t>(height);
   segment_.shmid = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
@@ -46,14 +45,10 @@ SharedImage::~SharedImage() {
   if (segment_.shmaddr != nullptr) shmdt(segment_.shmaddr);
 }
 
-void SharedImage::CopyIn(const softgdi::Surface& frame, softgdi::Box box) {
-  const std::size_t bytes = static_cast<std::size_t>(box.width) * sizeof(softgdi::Pixel);
-  for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
-    char* row = image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line;
-    const softgdi::Pixel* from =
-        frame.pixels.data() + static_cast<std::ptrdiff_t>(y) * frame.width + box.x;
-    std::memcpy(row + static_cast<std::ptrdiff_t>(box.x) * 4, from, bytes);
-  }
+std::span<softgdi::Pixel> SharedImage::Pixels() const {
+  // shmat's memory is page-aligned, and the image is 32-bit words.
+  return {reinterpret_cast<softgdi::Pixel*>(image_->data),
+          static_cast<std::size_t>(image_->width) * static_cast<std::size_t>(image_->height)};
 }
 
 }  // namespace quellar::x11

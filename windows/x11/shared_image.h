@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "windows/softgdi/surface.h"
 #include "windows/x11/x_image.h"
@@ -28,8 +29,8 @@ class SharedImage {
   ShmSeg Segment() const { return segment_.shmseg; }
   std::int32_t Width() const { return image_->width; }
   std::int32_t Height() const { return image_->height; }
-  // Copies `box` of `frame`, a surface of the image's size, into the image.
-  void CopyIn(const softgdi::Surface& frame, softgdi::Box box);
+  // The image's pixels: rows of exactly Width() words, zero when made.
+  std::span<softgdi::Pixel> Pixels() const;
 
  private:
   explicit SharedImage(Display* display) : display_(display) {}

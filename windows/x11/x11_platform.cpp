@@ -16,7 +16,6 @@
 #include "windows/x11/main_window.h"
 #include "windows/x11/monitor_query.h"
 #include "windows/x11/program_info.h"
-#include "windows/x11/shm_presenter.h"
 #include "windows/x11/x_errors.h"
 
 namespace quellar::x11 {
@@ -152,9 +151,8 @@ RainWindow& X11Platform::Window() {
 
 void X11Platform::ShowIn(std::unique_ptr<RainWindow> window) {
   window_ = std::move(window);
-  surface_ =
-      std::make_unique<WindowSurface>(std::make_unique<ShmPresenter>(display_.get(), window_->Id()),
-                                      window_->Width(), window_->Height());
+  surface_ = std::make_unique<WindowSurface>(display_.get(), window_->Id(), gdi_, window_->Width(),
+                                             window_->Height());
   // The reference for figures of the presentation (scripts/cpu), not a setting.
   const char* whole = std::getenv("QUELLAR_WHOLE_FRAMES");
   if (whole != nullptr && std::string_view(whole) == "1") surface_->SendWholeFrames();
@@ -244,6 +242,15 @@ Handle X11Platform::GetWindowDC(Handle window) {
   if (!IsMainWindow(window)) return 0;
   if (windowDc_ == 0) windowDc_ = gdi_.CreateWindowDC(*surface_);
   return windowDc_;
+}
+
+// The bitmap the engine makes for the window is its back buffer: the window shows its pixels
+// where they are.
+Handle X11Platform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) {
+  if (dc == 0 || dc != windowDc_ || width <= 0 || height <= 0) {
+    return gdi_.CreateCompatibleBitmap(dc, width, height);
+  }
+  return gdi_.AddBitmap(softgdi::Surface(width, height, surface_->NewBitmap(width, height)));
 }
 
 Handle X11Platform::LoadBitmapResource(std::int16_t id) {

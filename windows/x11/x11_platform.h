@@ -87,9 +87,7 @@ class X11Platform : public Platform, public monitors::MonitorSource {
 
   Handle GetWindowDC(Handle window) override;
   Handle CreateCompatibleDC(Handle dc) override { return gdi_.CreateCompatibleDC(dc); }
-  Handle CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) override {
-    return gdi_.CreateCompatibleBitmap(dc, width, height);
-  }
+  Handle CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) override;
   Handle SelectObject(Handle dc, Handle object) override { return gdi_.SelectObject(dc, object); }
   bool DeleteDC(Handle dc) override { return gdi_.DeleteDC(dc); }
   Handle LoadBitmapResource(std::int16_t id) override;
@@ -119,12 +117,13 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   std::unique_ptr<registry::SqliteStore> registry_;  // opened at first use
   std::optional<DialogsModule> dialogs_;             // loaded at first use
   FormTimers timers_;
-  softgdi::SoftGdi gdi_;
   // Freed in reverse order: the window and the flag go before the connection they live on.
   DisplayPtr display_;
   std::optional<SaverFlag> saverFlag_;  // not a guest's
   std::unique_ptr<RainWindow> window_;
   std::unique_ptr<WindowSurface> surface_;
+  // After the surface: the bitmaps made for the window go first.
+  softgdi::SoftGdi gdi_;
   Handle windowDc_ = 0;
   std::int32_t cursorCount_ = 0;  // the pointer shows while it is 0 or more
 };
