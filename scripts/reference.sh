@@ -16,7 +16,7 @@ build_reference() {
   else
     git worktree add --detach "$dir" "${REF:-$(git merge-base HEAD main)}" >/dev/null 2>&1
   fi
-  (cd "$dir" && cmake --preset linux >/dev/null && cmake --build --preset linux -j2 --target "$@" >/dev/null)
+  (cd "$(realpath "$dir")" && cmake --preset linux >/dev/null && cmake --build --preset linux -j2 --target "$@" >/dev/null)
 }
 
 remove_reference() {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "windows/softgdi/surface.h"
-#include "windows/x11/save_under.h"
+#include "windows/softgdi/save_under.h"
 #include "windows/x11/shared_image.h"
 #include "windows/x11/x_image.h"
 #include "windows/x11/x_owned.h"
@@ -68,7 +68,7 @@ class WindowBitmap : public softgdi::PixelStore {
   const std::shared_ptr<std::vector<WindowBitmap*>> registry_;
   int unread_ = 0;      // requests whose completion has not come
   bool shown_ = false;  // nothing needs keeping before the first presentation
-  SaveUnder saved_;
+  softgdi::SaveUnder saved_;
   std::vector<softgdi::Box> requests_;  // reused for every presentation
 };
 

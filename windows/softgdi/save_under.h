@@ -10,12 +10,12 @@
 
 #include "windows/softgdi/surface.h"
 
-namespace quellar::x11 {
+namespace quellar::softgdi {
 
 class SaveUnder {
  public:
   // `box` of `pixels` (rows of `width` words), about to be overwritten.
-  void Keep(std::span<const softgdi::Pixel> pixels, std::int32_t width, softgdi::Box box);
+  void Keep(std::span<const Pixel> pixels, std::int32_t width, Box box);
   void Clear();
   // Calls `put(box, pixels)` for every kept box, newest first; `pixels` are the box's rows.
   template <typename Put>
@@ -23,17 +23,17 @@ class SaveUnder {
     for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept) {
       const auto area =
           static_cast<std::size_t>(kept->box.width) * static_cast<std::size_t>(kept->box.height);
-      put(kept->box, std::span<const softgdi::Pixel>(pixels_).subspan(kept->offset, area));
+      put(kept->box, std::span<const Pixel>(pixels_).subspan(kept->offset, area));
     }
   }
 
  private:
   struct Kept {
-    softgdi::Box box;
+    Box box;
     std::size_t offset;  // into pixels_
   };
   std::vector<Kept> kept_;
-  std::vector<softgdi::Pixel> pixels_;
+  std::vector<Pixel> pixels_;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::softgdi

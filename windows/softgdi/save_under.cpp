@@ -1,8 +1,8 @@
-#include "windows/x11/save_under.h"
+#include "windows/softgdi/save_under.h"
 
-namespace quellar::x11 {
+namespace quellar::softgdi {
 
-void SaveUnder::Keep(std::span<const softgdi::Pixel> pixels, std::int32_t width, softgdi::Box box) {
+void SaveUnder::Keep(std::span<const Pixel> pixels, std::int32_t width, Box box) {
   kept_.push_back({box, pixels_.size()});
   for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
     const auto row = pixels.subspan(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
@@ -17,4 +17,4 @@ void SaveUnder::Clear() {
   pixels_.clear();
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::softgdi
