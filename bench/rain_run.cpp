@@ -2,7 +2,7 @@
 
 #include <map>
 #include <memory>
-#include <utility>
+#include <tuple>
 
 namespace quellar::bench {
 namespace {
@@ -20,15 +20,17 @@ memory::MemoryConfig ScreenOf(std::int32_t width, std::int32_t height) {
 
 }  // namespace
 
-RainRun::RainRun(std::int32_t width, std::int32_t height) : run_(store_, ScreenOf(width, height)) {
+RainRun::RainRun(std::int32_t width, std::int32_t height, bool shown)
+    : run_(store_, ScreenOf(width, height)) {
   run_.Start();
   run_.RunTicks(kWarmUpTicks);
+  if (!shown) run_.Platform().SetWindowPos(memory::MemoryPlatform::kMainWindow, 0, 0, 0, 0, 0, 0);
 }
 
-RainRun& SharedRain(std::int32_t width, std::int32_t height) {
-  static std::map<std::pair<std::int32_t, std::int32_t>, std::unique_ptr<RainRun>> runs;
-  std::unique_ptr<RainRun>& run = runs[{width, height}];
-  if (!run) run = std::make_unique<RainRun>(width, height);
+RainRun& SharedRain(std::int32_t width, std::int32_t height, bool shown) {
+  static std::map<std::tuple<std::int32_t, std::int32_t, bool>, std::unique_ptr<RainRun>> runs;
+  std::unique_ptr<RainRun>& run = runs[{width, height, shown}];
+  if (!run) run = std::make_unique<RainRun>(width, height, shown);
   return *run;
 }
 

@@ -11,7 +11,9 @@ namespace quellar::bench {
 
 class RainRun {
  public:
-  RainRun(std::int32_t width, std::int32_t height);
+  // `shown`: the window shows the back buffer, as in a run; otherwise the window has no size,
+  // and the tick is the engine's own work alone.
+  RainRun(std::int32_t width, std::int32_t height, bool shown);
   RainRun(const RainRun&) = delete;
   RainRun& operator=(const RainRun&) = delete;
 
@@ -27,6 +29,6 @@ class RainRun {
 
 // One run per screen size for the whole program: warming up a 3840 x 2160 screen takes
 // seconds, and a benchmark may be set up several times.
-RainRun& SharedRain(std::int32_t width, std::int32_t height);
+RainRun& SharedRain(std::int32_t width, std::int32_t height, bool shown = true);
 
 }  // namespace quellar::bench

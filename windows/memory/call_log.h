@@ -9,12 +9,18 @@
 namespace quellar::memory {
 
 namespace detail {
-inline void Append(std::ostringstream& out, std::string_view text) { out << '"' << text << '"'; }
-inline void Append(std::ostringstream& out, const char* text) { Append(out, std::string_view(text)); }
+inline void Append(std::ostringstream& out, std::string_view text) {
+  out << '"' << text << '"';
+}
+inline void Append(std::ostringstream& out, const char* text) {
+  Append(out, std::string_view(text));
+}
 inline void Append(std::ostringstream& out, const std::string& text) {
   Append(out, std::string_view(text));
 }
-inline void Append(std::ostringstream& out, bool value) { out << (value ? 1 : 0); }
+inline void Append(std::ostringstream& out, bool value) {
+  out << (value ? 1 : 0);
+}
 template <std::integral Int>
 void Append(std::ostringstream& out, Int value) {
   out << +value;

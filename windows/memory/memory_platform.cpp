@@ -162,8 +162,13 @@ Handle MemoryPlatform::CreateCompatibleDC(Handle dc) {
   return created;
 }
 
+// The bitmap the engine makes for the window is its back buffer: the window shows its pixels
+// where they are.
 Handle MemoryPlatform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) {
-  const Handle created = gdi_.CreateCompatibleBitmap(dc, width, height);
+  const Handle created =
+      dc != 0 && dc == windowDc_
+          ? gdi_.AddBitmap(softgdi::Surface(width, height, frame_.NewBitmap(width, height)))
+          : gdi_.CreateCompatibleBitmap(dc, width, height);
   Log(Call("CreateCompatibleBitmap", dc, width, height) + " = " + std::to_string(created));
   return created;
 }

@@ -114,10 +114,11 @@ class MemoryPlatform : public Platform, public monitors::MonitorSource {
 
   MemoryConfig config_;
   LoggingRegistry registry_;
+  // The bitmaps made for the window keep it: it goes after them.
+  WindowFrame frame_;
   softgdi::SoftGdi gdi_;
   FormTimers timers_;
   WindowState window_;
-  WindowFrame frame_;
   Handle windowDc_ = 0;
   std::int32_t cursorCount_ = 0;
   std::int32_t screenSaverFlag_;

@@ -54,7 +54,8 @@ std::variant<Layout, std::string> ReadLayout(std::span<const std::uint8_t> file)
   }
   layout.bytesPerPixel = bits / 8u;
   layout.pixelOffset = ReadU32(file, 10);
-  layout.stride = (static_cast<std::size_t>(layout.width) * layout.bytesPerPixel + 3) & ~std::size_t{3};
+  layout.stride =
+      (static_cast<std::size_t>(layout.width) * layout.bytesPerPixel + 3) & ~std::size_t{3};
   const std::size_t needed = layout.stride * static_cast<std::size_t>(layout.height);
   if (layout.pixelOffset > file.size() || file.size() - layout.pixelOffset < needed) {
     return "the pixel data is truncated";

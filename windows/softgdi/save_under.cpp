@@ -3,18 +3,18 @@
 namespace quellar::softgdi {
 
 void SaveUnder::Keep(std::span<const Pixel> pixels, std::int32_t width, Box box) {
-  kept_.push_back({box, pixels_.size()});
-  for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
-    const auto row = pixels.subspan(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                        static_cast<std::size_t>(box.x),
-                                    static_cast<std::size_t>(box.width));
-    pixels_.insert(pixels_.end(), row.begin(), row.end());
-  }
+  const std::size_t offset = used_;
+  used_ += static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.height);
+  if (pixels_.size() < used_) pixels_.resize(used_);
+  kept_.push_back({box, offset});
+  CopyRows(pixels.data() + static_cast<std::size_t>(box.y) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(box.x),
+           width, pixels_.data() + offset, box.width, box.width, box.height);
 }
 
 void SaveUnder::Clear() {
   kept_.clear();
-  pixels_.clear();
+  used_ = 0;
 }
 
 }  // namespace quellar::softgdi

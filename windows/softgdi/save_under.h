@@ -33,7 +33,8 @@ class SaveUnder {
     std::size_t offset;  // into pixels_
   };
   std::vector<Kept> kept_;
-  std::vector<Pixel> pixels_;
+  std::vector<Pixel> pixels_;  // only grows: the first used_ are kept pixels
+  std::size_t used_ = 0;
 };
 
 }  // namespace quellar::softgdi

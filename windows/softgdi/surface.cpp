@@ -28,8 +28,15 @@ void CopyGlyphRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std:
   }
 }
 
+}  // namespace
+
+// Most copies are glyph cells: at a row length known here the copy is inlined, where a library
+// call per row costs more than the row.
 void CopyRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrdiff_t toStride,
               std::int32_t width, std::int32_t height) {
+  if (static_cast<std::size_t>(width) == kGlyphWidth) {
+    return CopyGlyphRows(from, fromStride, to, toStride, height);
+  }
   const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(Pixel);
   for (std::int32_t line = 0; line < height; ++line) {
     std::memmove(to, from, rowBytes);
@@ -37,8 +44,6 @@ void CopyRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrd
     to += toStride;
   }
 }
-
-}  // namespace
 
 Surface::Surface(std::int32_t w, std::int32_t h)
     : width(std::max(w, 0)),
@@ -83,13 +88,7 @@ Box CopyPixels(Surface& destination, std::int32_t x, std::int32_t y, std::int32_
   destination.BeforeWrite(written);
   const Pixel* from = source.Pixels().data() + Index(source, sourceX, sourceY);
   Pixel* to = destination.Pixels().data() + Index(destination, x, y);
-  // Most copies are glyph cells: at a row length known here the copy is inlined, where a
-  // library call per row costs more than the row.
-  if (static_cast<std::size_t>(width) == kGlyphWidth) {
-    CopyGlyphRows(from, source.width, to, destination.width, height);
-  } else {
-    CopyRows(from, source.width, to, destination.width, width, height);
-  }
+  CopyRows(from, source.width, to, destination.width, width, height);
   return written;
 }
 

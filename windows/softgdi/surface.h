@@ -2,6 +2,7 @@
 // A pixel surface: 32-bit XRGB pixels (0x00RRGGBB) in top-down rows. A surface owns its pixels,
 // or uses those of a PixelStore: memory a display server reads as well, say.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -68,6 +69,11 @@ class Surface {
   std::vector<Pixel> owned_;
   std::unique_ptr<PixelStore> store_;
 };
+
+// Copies `height` rows of `width` pixels, each read whole before it is written; the strides are
+// the rows' distances in pixels.
+void CopyRows(const Pixel* from, std::ptrdiff_t fromStride, Pixel* to, std::ptrdiff_t toStride,
+              std::int32_t width, std::int32_t height);
 
 // Copies `width` x `height` pixels from (sourceX, sourceY) of `source` to (x, y) of
 // `destination`, clipped to both surfaces. Returns the destination box actually written.
