@@ -6,24 +6,21 @@ namespace quellar {
 namespace {
 
 // Timer1 at 41 ms, started at 0, on a clock in microseconds.
-FormTimers PacedTimer(FormTimers::Pacing pacing) {
-  FormTimers timers(pacing, 1000);
+FormTimers PacedTimer() {
+  FormTimers timers(1000);
   timers.SetInterval(TimerId::Timer1, 41);
   timers.SetEnabled(TimerId::Timer1, true);
   return timers;
 }
 
 TEST(FormTimersTest, NextDueAfterATickThatFiredLate) {
-  using enum FormTimers::Pacing;
   struct Case {
-    FormTimers::Pacing pacing;
     std::int64_t firedAt;
     std::int64_t nextDue;
   };
-  for (const Case c : {Case{kFromDue, 41000, 82000}, Case{kFromDue, 50000, 82000},
-                       Case{kFromDue, 82000, 123000}, Case{kFromDue, 200000, 241000},
-                       Case{kFromFiring, 50000, 91000}}) {
-    FormTimers timers = PacedTimer(c.pacing);
+  for (const Case c :
+       {Case{41000, 82000}, Case{50000, 82000}, Case{82000, 123000}, Case{200000, 241000}}) {
+    FormTimers timers = PacedTimer();
     timers.AdvanceTo(c.firedAt);
     ASSERT_EQ(timers.TakeDue(), TimerId::Timer1) << c.firedAt;
     EXPECT_EQ(timers.NextDue(), c.nextDue) << c.firedAt;
@@ -33,7 +30,7 @@ TEST(FormTimersTest, NextDueAfterATickThatFiredLate) {
 
 // Wake-ups a little after each due time do not slow the long-run rate.
 TEST(FormTimersTest, LongRunRateStaysNominal) {
-  FormTimers timers = PacedTimer(FormTimers::Pacing::kFromDue);
+  FormTimers timers = PacedTimer();
   for (int tick = 0; tick < 1000; ++tick) {
     timers.AdvanceTo(*timers.NextDue() + tick % 7 * 150);
     ASSERT_EQ(timers.TakeDue(), TimerId::Timer1);

@@ -24,7 +24,9 @@ std::optional<std::int64_t> FormTimers::NextDue() const {
   return earliest;
 }
 
-void FormTimers::AdvanceTo(std::int64_t time) { now_ = std::max(now_, time); }
+void FormTimers::AdvanceTo(std::int64_t time) {
+  now_ = std::max(now_, time);
+}
 
 std::optional<TimerId> FormTimers::TakeDue() {
   for (const TimerId id : {TimerId::Timer1, TimerId::tmrOSD}) {
@@ -39,7 +41,7 @@ std::optional<TimerId> FormTimers::TakeDue() {
 
 void FormTimers::Reschedule(Timer& timer) const {
   const std::int64_t next = timer.due + Length(timer);
-  if (pacing_ == Pacing::kFromDue && next > now_) {
+  if (next > now_) {
     timer.due = next;
   } else {
     Restart(timer);

@@ -13,20 +13,10 @@ namespace quellar {
 
 class FormTimers {
  public:
-  // When a timer that fired is due again.
-  enum class Pacing {
-    // One interval after the clock's time when it fired: in virtual time that is when it was due.
-    kFromFiring,
-    // One interval after it was due, so a real clock's wake-up delays do not add up; once a whole
-    // interval has been missed, one interval after the firing, so a late tick brings no burst of
-    // catch-up ticks.
-    kFromDue,
-  };
-
   FormTimers() = default;
   // A clock that counts `unitsPerMillisecond` units in a millisecond.
-  FormTimers(Pacing pacing, std::int64_t unitsPerMillisecond)
-      : pacing_(pacing), unitsPerMillisecond_(unitsPerMillisecond) {}
+  explicit FormTimers(std::int64_t unitsPerMillisecond)
+      : unitsPerMillisecond_(unitsPerMillisecond) {}
 
   std::int64_t Now() const { return now_; }
 
@@ -54,9 +44,11 @@ class FormTimers {
   const Timer& Of(TimerId timer) const { return timers_[static_cast<std::size_t>(timer)]; }
   std::int64_t Length(const Timer& timer) const { return timer.interval * unitsPerMillisecond_; }
   void Restart(Timer& timer) const { timer.due = now_ + Length(timer); }
+  // A timer that fired is due one interval after it was due, so a real clock's wake-up delays
+  // do not add up (in virtual time it fires when due); once a whole interval has been missed,
+  // one interval after the firing, so a late tick brings no burst of catch-up ticks.
   void Reschedule(Timer& timer) const;
 
-  Pacing pacing_ = Pacing::kFromFiring;
   std::int64_t unitsPerMillisecond_ = 1;
   std::array<Timer, 2> timers_{};
   std::int64_t now_ = 0;

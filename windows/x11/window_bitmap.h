@@ -46,7 +46,6 @@ class WindowBitmap : public softgdi::PixelStore {
   bool TakeCompletion(const XEvent& event);
   // The server has read everything it was sent.
   bool Settled() const { return unread_ == 0; }
-  bool SharesMemory() const { return shared_ != nullptr; }
 
  private:
   bool IsMyCompletion(const XEvent& event) const;

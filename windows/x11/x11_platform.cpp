@@ -55,7 +55,7 @@ X11Platform::X11Platform(std::string commandLine, bool guest)
 
 // frmMain's design: both timers disabled, at these intervals.
 void X11Platform::ResetTimers() {
-  timers_ = FormTimers(FormTimers::Pacing::kFromDue, kNanosecondsPerMillisecond);
+  timers_ = FormTimers(kNanosecondsPerMillisecond);
   timers_.AdvanceTo(MonotonicNanoseconds());
   timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
   timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
