@@ -1,5 +1,6 @@
-// What the program's arguments ask for: the standard switches untouched, --help and --version,
-// and a guest's window and overrides, with one clear line for what cannot be followed.
+// What the program's arguments ask for, as the first one decides: the standard switches
+// untouched, --help and --version, and a guest's window and overrides, with one clear line for
+// what cannot be followed.
 
 #include "windows/x11/command_line.h"
 
@@ -21,7 +22,9 @@ std::string Described(std::vector<std::string_view> arguments, const char* saver
     return "guest in " + (guest.window ? std::to_string(*guest.window) : "root") +
            (set.speed ? " speed " + std::to_string(*set.speed) : "") +
            (set.chain ? " chain " + std::to_string(*set.chain) : "") +
-           (set.noRandomDeleting ? " no random deleting" : "");
+           (set.randomDeleting
+                ? *set.randomDeleting ? " random deleting on" : " random deleting off"
+                : "");
   } catch (const CommandLineError& error) {
     return error.what();
   }
@@ -35,7 +38,9 @@ TEST(CommandLineTest, EachCommandLineAsksForOneThing) {
   };
   const Case cases[] = {
       {{}, nullptr, "standard"},
-      {{"/s", "-speed", "5"}, nullptr, "standard"},
+      {{"/s", "--root"}, nullptr, "standard"},
+      {{"/c:1312", "--window-id", "0x10"}, nullptr, "standard"},
+      {{"-s"}, nullptr, "standard"},
       {{"/p", "--help"}, nullptr, "standard"},
       {{"--help", "--root"}, nullptr, "usage"},
       {{"--version"}, nullptr, "version"},
@@ -45,8 +50,15 @@ TEST(CommandLineTest, EachCommandLineAsksForOneThing) {
       {{"--root", "--window-id", "7"}, "42", "guest in 7"},
       {{"--speed", "1", "-window-id", "0X1f", "-chain", "255", "--no-random-deleting"},
        nullptr,
-       "guest in 31 speed 1 chain 255 no random deleting"},
+       "guest in 31 speed 1 chain 255 random deleting off"},
       {{"-root", "-speed", "1001", "--chain", "2"}, nullptr, "guest in root speed 1001 chain 2"},
+      {{"--defaults", "--root"}, nullptr, "guest in root speed 41 chain 28 random deleting on"},
+      {{"-root", "-chain", "5", "-no-random-deleting", "-defaults"},
+       nullptr,
+       "guest in root speed 41 chain 5 random deleting off"},
+      {{"--speed", "5"},
+       nullptr,
+       "a guest needs --root or --window-id WINDOW (see quellar --help)"},
       {{"--root"}, "0x", "XSCREENSAVER_WINDOW=\"0x\": not a window id"},
       {{"--root"}, "536870912", "XSCREENSAVER_WINDOW=\"536870912\": not a window id"},
       {{"--window-id", "0"}, nullptr, "--window-id \"0\": not a window id"},

@@ -17,21 +17,24 @@ using engine::kTrue;
 TEST(GuestOverridesTest, OptionsReplaceTheStoredSettingsForTheRun) {
   struct Case {
     GuestOverrides overrides;
+    const char* storedRandomDeleting;
     std::int16_t interval;
     std::int16_t chain;
     std::int16_t randomDeleting;
   };
   // A 200x150 window has 8 rows: chains of at most 10.
-  const Case cases[] = {{{}, 61, 10, kTrue},
-                        {{.speed = 1001}, 1001, 10, kTrue},
-                        {{.chain = 255}, 61, 10, kTrue},
-                        {{.chain = 3}, 61, 3, kTrue},
-                        {{.noRandomDeleting = true}, 61, 10, kFalse}};
+  const Case cases[] = {{{}, "True", 61, 10, kTrue},
+                        {{}, "False", 61, 10, kFalse},
+                        {{.speed = 1001}, "True", 1001, 10, kTrue},
+                        {{.chain = 255}, "True", 61, 10, kTrue},
+                        {{.chain = 3}, "True", 61, 3, kTrue},
+                        {{.randomDeleting = false}, "True", 61, 10, kFalse},
+                        {{.randomDeleting = true}, "False", 61, 10, kTrue}};
   for (const Case& c : cases) {
     registry::SqliteStore store(":memory:");
     modRegistry::SaveSetting(store, engine::kAppTitle, "speed", "61", "B");
     modRegistry::SaveSetting(store, engine::kAppTitle, "chain", "20", "B");
-    modRegistry::SaveSetting(store, engine::kAppTitle, "randm", "True", "S");
+    modRegistry::SaveSetting(store, engine::kAppTitle, "randm", c.storedRandomDeleting, "S");
     memory::MemoryRun run(store, {.screenWidth = 200, .screenHeight = 150, .commandLine = ""});
     run.Start();
     ApplyOverrides(c.overrides, run.Engine(), run.Platform());

@@ -1,6 +1,7 @@
 #include "windows/x11/command_line.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace quellar::x11 {
@@ -23,9 +24,15 @@ std::string_view OptionName(std::string_view argument) {
   return {};
 }
 
-bool MakesAGuest(std::string_view argument) {
-  const std::string_view name = OptionName(argument);
-  return name == "root" || name == "window-id";
+// The settings of a run that finds none stored; --defaults gives them to a guest.
+constexpr std::int16_t kDefaultSpeed = 41;
+constexpr std::int16_t kDefaultChain = 28;
+
+constexpr std::array<std::string_view, 6> kGuestOptions = {
+    "root", "window-id", "speed", "chain", "no-random-deleting", "defaults"};
+
+bool StartsAGuest(std::string_view argument) {
+  return std::ranges::find(kGuestOptions, OptionName(argument)) != kGuestOptions.end();
 }
 
 std::optional<std::uint32_t> ParseUnsigned(std::string_view text, int base) {
@@ -56,6 +63,7 @@ class GuestParser {
 
   GuestRequest Parse(const char* saverWindow) {
     bool root = false;
+    bool defaults = false;
     for (; next_ < arguments_.size(); ++next_) {
       const std::string_view option = arguments_[next_];
       const std::string_view name = OptionName(option);
@@ -68,13 +76,19 @@ class GuestParser {
       } else if (name == "chain") {
         request_.overrides.chain = NumberValue(option, kChainRange);
       } else if (name == "no-random-deleting") {
-        request_.overrides.noRandomDeleting = true;
+        request_.overrides.randomDeleting = false;
+      } else if (name == "defaults") {
+        defaults = true;
       } else {
         throw CommandLineError("unknown option " + Quoted(option) + " (see quellar --help)");
       }
     }
+    if (!root && !request_.window) {
+      throw CommandLineError("a guest needs --root or --window-id WINDOW (see quellar --help)");
+    }
     // An explicit window wins over the one a host announces.
     if (root && !request_.window) request_.window = SaverWindow(saverWindow);
+    if (defaults) TakeDefaultsForTheRest();
     return request_;
   }
 
@@ -104,6 +118,13 @@ class GuestParser {
     return static_cast<std::int16_t>(*number);
   }
 
+  void TakeDefaultsForTheRest() {
+    GuestOverrides& overrides = request_.overrides;
+    overrides.speed = overrides.speed.value_or(kDefaultSpeed);
+    overrides.chain = overrides.chain.value_or(kDefaultChain);
+    overrides.randomDeleting = overrides.randomDeleting.value_or(true);
+  }
+
   // Where $XSCREENSAVER_WINDOW is unset or empty, the root window.
   static std::optional<std::uint32_t> SaverWindow(const char* saverWindow) {
     if (saverWindow == nullptr || *saverWindow == '\0') return std::nullopt;
@@ -123,30 +144,46 @@ class GuestParser {
 Request ParseCommandLine(std::span<const std::string_view> arguments, const char* saverWindow) {
   if (!arguments.empty() && arguments.front() == "--help") return UsageRequest{};
   if (!arguments.empty() && arguments.front() == "--version") return VersionRequest{};
-  if (std::none_of(arguments.begin(), arguments.end(), MakesAGuest)) return StandardRequest{};
+  if (arguments.empty() || !StartsAGuest(arguments.front())) return StandardRequest{};
   return GuestParser(arguments).Parse(saverWindow);
 }
 
 std::string UsageText() {
   return R"(Usage: quellar [/s | /p WINDOW | /c | /a]
-       quellar --root | --window-id WINDOW [--speed MS] [--chain N] [--no-random-deleting]
+       quellar --root | --window-id WINDOW [--defaults] [--speed MS] [--chain N]
+               [--no-random-deleting]
        quellar --help | --version
 
-Columns of glyphs fall down a black screen.
+Columns of glyphs fall down a black screen. The first argument decides how the
+others are read.
 
-  /s or nothing   full-screen run; F1 lists its keys, Space or Escape ends it
+The standard switches, of which only the first two characters count, in either case:
+  /s or nothing   full-screen run: F1 lists its keys; Space, Escape or a mouse
+                  button starts the "SYSTEM FAILURE" sequence and a second press
+                  ends the run (the first press, when the settings dialog skips
+                  the sequence); a double click ends it at once
   /p WINDOW       preview inside the X window WINDOW (a decimal id)
   /c              the settings dialog
   /a              a notice: setting a password is not available
+Any other switch does nothing.
 
-As a guest of a screen-saver host, drawing in the host's window at its size, taking no input
-and storing no settings:
+As a guest of a screen-saver host, when the first argument is one of these
+options (and so is every other): it draws in the host's window at its size,
+takes no input, stores none of its settings (every start records the program's
+installation in the store, a guest's too), ends with status 0 on SIGTERM, SIGINT,
+SIGHUP or when the window goes, and starts its run afresh on SIGUSR1.
   --root               the window in $XSCREENSAVER_WINDOW, else the root window
   --window-id WINDOW   the X window WINDOW (decimal, or hexadecimal after 0x)
-  --speed MS           the timer interval, 1 to 1001 ms (the default is 41)
-  --chain N            the chain length, 2 to 255 (at most the window's rows + 2)
+  --speed MS           the timer interval, 1 to 1001 ms
+  --chain N            chains of N - 1 glyphs, N from 2 to 255 (at most the
+                       window's rows + 2)
   --no-random-deleting no random gaps in the falling chains
-The last three override the stored settings for that run only. Each option may also be
+  --defaults           a setting the options leave out takes its default (speed 41,
+                       chain 28, random deleting on), not the stored one; the
+                       daemon's settings window passes it, as it leaves out
+                       every value that is at its default
+Without --defaults, a setting left out is the stored one (a full-screen run
+stores its own when it ends). Options hold for that run only; each may also be
 written with one dash (-root, -window-id WINDOW, ...).
 
 Settings: $QUELLAR_REGISTRY, else $XDG_CONFIG_HOME/quellar/registry.sqlite3, else

@@ -1,9 +1,10 @@
 #pragma once
-// What the Linux program's arguments ask for. --help and --version, as the first argument, are
-// answered at once. --root or --window-id anywhere makes the program a guest of a screen-saver
-// host: it draws in the host's window, and every other argument must be one of the guest's
-// options. Anything else is the standard switches (/s, /p, /c, /a), handed to the engine as
-// they are.
+// What the Linux program's arguments ask for; the first argument decides. --help and --version
+// are answered at once. A guest's option (--root, --window-id, --speed, --chain,
+// --no-random-deleting, --defaults) makes the program a guest of a screen-saver host: it draws
+// in the host's window, and every other argument must be one of the guest's options too.
+// Anything else is the standard switches (/s, /p, /c, /a), handed to the engine as they are,
+// where only their first two characters count: `/s --root` is a full-screen run.
 
 #include <cstdint>
 #include <optional>
@@ -20,11 +21,13 @@ struct GuestOverrides {
   std::optional<std::int16_t> speed = std::nullopt;  // Timer1's interval, 1 to 1001 ms
   std::optional<std::int16_t> chain =
       std::nullopt;  // 2 to 255, clamped to the window as a stored value is
-  bool noRandomDeleting = false;
+  std::optional<bool> randomDeleting = std::nullopt;
 };
 
 struct GuestRequest {
   std::optional<std::uint32_t> window;  // the host's window; none for the root window
+  // With --defaults every setting is overridden: the daemon's settings window leaves out a value
+  // at its default, which must then mean the default and not the stored setting.
   GuestOverrides overrides;
 };
 struct StandardRequest {};

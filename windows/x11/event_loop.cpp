@@ -26,8 +26,8 @@ std::int64_t MonotonicNanoseconds() {
       .count();
 }
 
-EventLoop::EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals,
-                     RainWindow& window, WindowSurface& surface, FrmMain& form, WindowOwner owner)
+EventLoop::EventLoop(Display* display, FormTimers& timers, RunSignals& signals, RainWindow& window,
+                     WindowSurface& surface, FrmMain& form, WindowOwner owner)
     : display_(display),
       timers_(timers),
       signals_(signals),
@@ -40,7 +40,7 @@ void EventLoop::Run() {
   for (;;) {
     TakeSignals();
     DispatchPendingEvents();
-    if (hostResized_) return;
+    if (freshStart_) return;
     FireDueTimers();
     LookAtMonitors();
     WaitForWork();
@@ -48,10 +48,18 @@ void EventLoop::Run() {
 }
 
 // A guest stores nothing and gives nothing back: it ends without the run's orderly shutdown.
+// Only a guest watches for a fresh start.
 void EventLoop::TakeSignals() {
-  if (!signals_.Take()) return;
-  if (Guest()) throw ProcessEnd{0};
-  form_.EndRun();
+  switch (signals_.Take()) {
+    case SignalRequest::kNothing:
+      return;
+    case SignalRequest::kFreshStart:
+      freshStart_ = true;
+      return;
+    case SignalRequest::kEnd:
+      if (Guest()) throw ProcessEnd{0};
+      form_.EndRun();
+  }
 }
 
 // Not every server reports a monitor declared or dropped as an event, so the run looks twice a
@@ -64,7 +72,7 @@ void EventLoop::LookAtMonitors() {
 }
 
 void EventLoop::DispatchPendingEvents() {
-  while (!hostResized_ && XPending(display_) > 0) {
+  while (!freshStart_ && XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
     Dispatch(event);
@@ -129,7 +137,9 @@ void EventLoop::OnStructureChange(const XEvent& event) {
   if (event.type == ConfigureNotify && event.xconfigure.window == window_.Id()) {
     const XConfigureEvent& configure = event.xconfigure;
     if (Guest()) {
-      hostResized_ = configure.width != window_.Width() || configure.height != window_.Height();
+      if (configure.width != window_.Width() || configure.height != window_.Height()) {
+        freshStart_ = true;
+      }
     } else {
       surface_.Resize(configure.width, configure.height);
     }

@@ -2,8 +2,8 @@
 // frmMain's message loop, on one thread: a termination signal ends the run, every X event that
 // has arrived is handled, then the timers that are due fire, then the loop sleeps on the
 // connection and the signals until the next timer is due or something arrives. A guest in a
-// host's window took nothing from the desktop: a signal, or the window's end, simply ends it,
-// and a new size of the window ends its loop, for a new engine at that size.
+// host's window took nothing from the desktop: a termination signal, or the window's end,
+// simply ends it, and a new size of the window or SIGUSR1 ends its loop, for a new engine.
 
 #include <X11/Xlib.h>
 
@@ -13,7 +13,7 @@
 #include "windows/timers/form_timers.h"
 #include "windows/x11/input.h"
 #include "windows/x11/rain_window.h"
-#include "windows/x11/termination_signals.h"
+#include "windows/x11/run_signals.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -27,11 +27,11 @@ enum class WindowOwner { kProgram, kHost };
 
 class EventLoop {
  public:
-  EventLoop(Display* display, FormTimers& timers, TerminationSignals& signals, RainWindow& window,
+  EventLoop(Display* display, FormTimers& timers, RunSignals& signals, RainWindow& window,
             WindowSurface& surface, FrmMain& form, WindowOwner owner);
 
-  // Returns only when a host's window has changed size; otherwise it ends by an exception: the
-  // end of the process, a run-time error.
+  // Returns only when a guest is to start afresh (its window has changed size, or SIGUSR1
+  // came); otherwise it ends by an exception: the end of the process, a run-time error.
   void Run();
 
  private:
@@ -49,13 +49,13 @@ class EventLoop {
 
   Display* display_;
   FormTimers& timers_;
-  TerminationSignals& signals_;
+  RunSignals& signals_;
   RainWindow& window_;
   WindowSurface& surface_;
   FrmMain& form_;
   const WindowOwner owner_;
   ClickTracker clicks_;
-  bool hostResized_ = false;
+  bool freshStart_ = false;
   static constexpr std::int64_t kMonitorLookInterval = 500 * kNanosecondsPerMillisecond;
   std::int64_t nextMonitorLook_ = 0;
 };

@@ -19,12 +19,15 @@ void ApplyOverrides(const GuestOverrides& overrides, engine::Engine& engine, Pla
   if (overrides.chain) {
     state.chainLength = std::min(*overrides.chain, static_cast<std::int16_t>(state.rowCount + 2));
   }
-  if (overrides.noRandomDeleting) state.randomDeleting = engine::kFalse;
+  if (overrides.randomDeleting) {
+    state.randomDeleting = *overrides.randomDeleting ? engine::kTrue : engine::kFalse;
+  }
 }
 
 namespace {
 
-// One engine, for as long as the host's window keeps its size.
+// One engine, for as long as the host's window keeps its size and no SIGUSR1 asks for a fresh
+// start.
 void RunEngine(X11Platform& platform, const GuestOverrides& overrides) {
   monitors::MonitorRun run(platform, platform, std::random_device{}());
   FrmMain form(run, platform);

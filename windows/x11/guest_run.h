@@ -1,6 +1,7 @@
 #pragma once
-// A guest run: the engine in a screen-saver host's window, started afresh each time the window
-// changes size, with the overrides of its command line applied to each engine.
+// A guest run: the engine in a screen-saver host's window, started afresh, with the settings
+// read again, each time the window changes size or SIGUSR1 asks (xsecurelock's reset when its
+// password prompt closes), with the overrides of its command line applied to each engine.
 
 #include "engine/engine.h"
 #include "windows/x11/command_line.h"

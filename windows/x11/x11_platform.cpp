@@ -44,7 +44,8 @@ X11Platform::X11Platform(std::optional<std::uint32_t> hostWindow) : X11Platform(
 }
 
 X11Platform::X11Platform(std::string commandLine, bool guest)
-    : guest_(guest),
+    : signals_(guest ? FreshStartSignal::kWatched : FreshStartSignal::kLeftAlone),
+      guest_(guest),
       commandLine_(std::move(commandLine)),
       program_(DescribeProgram(ExecutablePath())),
       instanceLock_(guest ? InstanceLock::NotTaken()
@@ -67,6 +68,9 @@ void X11Platform::StartAfresh() {
   cursorCount_ = 0;
   ResetTimers();
   surface_->Resize(window_->Width(), window_->Height());
+  // The new engine sends only what its frames change, and in a window of the same size the last
+  // engine's rain would stay wherever they change nothing.
+  surface_->Repaint({0, 0, window_->Width(), window_->Height()});
 }
 
 Display* X11Platform::RequireDisplay() {

@@ -25,8 +25,8 @@
 #include "windows/x11/display.h"
 #include "windows/x11/instance_lock.h"
 #include "windows/x11/rain_window.h"
+#include "windows/x11/run_signals.h"
 #include "windows/x11/saver_flag.h"
-#include "windows/x11/termination_signals.h"
 #include "windows/x11/window_surface.h"
 
 namespace quellar::x11 {
@@ -44,8 +44,8 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   // Runs frmMain's events and timers until the process ends; for a guest, until the host's
   // window has changed size.
   void Run(FrmMain& form);
-  // Forgets what the last engine made (device contexts, bitmaps, timers), for a new engine in
-  // the same window at its present size.
+  // Forgets what the last engine made (device contexts, bitmaps, timers) and blanks the window,
+  // for a new engine in the same window at its present size.
   void StartAfresh();
   // Retries the settings writes that missed another process's lock; for when the windows are
   // gone.
@@ -107,9 +107,8 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   const gtk::DialogsApi& Dialogs();
   bool IsMainWindow(Handle window) const;
 
-  // First: a termination signal during start-up waits for the loop instead of killing the
-  // process half-way.
-  TerminationSignals signals_;
+  // First: a signal during start-up waits for the loop instead of killing the process half-way.
+  RunSignals signals_;
   const bool guest_;
   const std::string commandLine_;
   const ProgramInfo program_;

@@ -1,0 +1,32 @@
+// A guest's signals: SIGUSR1 asks for a fresh start, and an end that came with it wins, as
+// xsecurelock sends both when a password lets the user in.
+
+#include "windows/x11/run_signals.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quellar::x11 {
+namespace {
+
+TEST(RunSignalsTest, AnEndOutranksAFreshStart) {
+  struct Case {
+    std::vector<int> raised;
+    SignalRequest expected;
+  };
+  const Case cases[] = {{{}, SignalRequest::kNothing},
+                        {{SIGUSR1}, SignalRequest::kFreshStart},
+                        {{SIGUSR1, SIGUSR1}, SignalRequest::kFreshStart},
+                        {{SIGTERM, SIGUSR1}, SignalRequest::kEnd},
+                        {{SIGHUP, SIGUSR1}, SignalRequest::kEnd}};
+  for (const Case& c : cases) {
+    RunSignals signals(FreshStartSignal::kWatched);
+    for (const int signal : c.raised) raise(signal);
+    EXPECT_EQ(signals.Take(), c.expected);
+    EXPECT_EQ(signals.Take(), SignalRequest::kNothing);
+  }
+}
+
+}  // namespace
+}  // namespace quellar::x11
