@@ -44,10 +44,11 @@ screen_windows() {
 screen_covered() { [ -n "$(screen_windows)" ]; }
 screen_bare() { [ -z "$(screen_windows)" ]; }
 
-# start_saver: a full-screen run (SAVER, its window SAVER_WINDOW, its errors in $WORK/stderr)
-# whose window is up; the flag it sets is up before the window.
+# start_saver [ARGS...]: a full-screen run (SAVER, its window SAVER_WINDOW, its errors in
+# $WORK/stderr), of `quellar /s` unless ARGS say otherwise, whose window is up; the flag it sets
+# is up before the window.
 start_saver() {
-  "$QUELLAR" /s 2>"$WORK/stderr" &
+  "$QUELLAR" "${@:-/s}" 2>"$WORK/stderr" &
   SAVER=$!
   wait_for 10 screen_covered || fail "no full-screen window"
   SAVER_WINDOW=$(screen_windows)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Command lines that start no run end at once without a window, without a word and without
-# the settings store; a settings file the program cannot use stops no run; without a display a
-# run and the dialog fail clearly, the notice goes to stderr, --help and --version need none.
+# the settings store; a switch decides by its first two characters, whatever follows it; a
+# settings file the program cannot use stops no run; without a display a run and the dialog fail
+# clearly, the notice goes to stderr, --help and --version need none.
 source "$(dirname "$0")/x11_lib.sh"
 start_x11_test
 
@@ -25,8 +26,9 @@ run_at_once 0 /p
 run_at_once 0 /p 12345
 [ "$(xwininfo -root -tree)" = "$windows_before" ] || fail "a window was left"
 
-# Here a directory: the run starts with the defaults and says why, once.
-QUELLAR_REGISTRY=$WORK start_saver
+# Here a directory: the run starts with the defaults and says why, once. A guest's option after
+# the switch is no guest's line.
+QUELLAR_REGISTRY=$WORK start_saver /S --root
 xdotool key KP_Add
 wait_for 2 screen_shows shows_osd "SPEED:  97 " || fail "no run with the default speed"
 xdotool mousemove 200 200 click --repeat 2 --delay 80 1
