@@ -157,37 +157,37 @@ std::string UsageText() {
 Columns of glyphs fall down a black screen. The first argument decides how the
 others are read.
 
-The standard switches, of which only the first two characters count, in either case:
-  /s or nothing   full-screen run: F1 lists its keys; Space, Escape or a mouse
-                  button starts the "SYSTEM FAILURE" sequence and a second press
-                  ends the run (the first press, when the settings dialog skips
-                  the sequence); a double click ends it at once
+The standard switches; only their first two characters count, in either case:
+  /s or nothing   full-screen run. F1 lists its keys. Space, Escape or a mouse
+                  button plays the "SYSTEM FAILURE" sequence and a second press
+                  ends the run; when the settings dialog skips the sequence, the
+                  first press ends it. A double click ends it at once.
   /p WINDOW       preview inside the X window WINDOW (a decimal id)
   /c              the settings dialog
   /a              a notice: setting a password is not available
 Any other switch does nothing.
 
-As a guest of a screen-saver host, when the first argument is one of these
-options (and so is every other): it draws in the host's window at its size,
-takes no input, stores none of its settings (every start records the program's
-installation in the store, a guest's too), ends with status 0 on SIGTERM, SIGINT,
-SIGHUP or when the window goes, and starts its run afresh on SIGUSR1.
+A guest of a screen-saver host, when the first argument is one of the options
+below and so is every other. It draws in the host's window at its size, takes
+no input, ends with status 0 on SIGTERM, SIGINT or SIGHUP or when the window
+goes, and starts its run afresh on SIGUSR1. It stores none of its settings;
+like every run, it records the program's installation in the store.
   --root               the window in $XSCREENSAVER_WINDOW, else the root window
   --window-id WINDOW   the X window WINDOW (decimal, or hexadecimal after 0x)
   --speed MS           the timer interval, 1 to 1001 ms
   --chain N            chains of N - 1 glyphs, N from 2 to 255 (at most the
                        window's rows + 2)
   --no-random-deleting no random gaps in the falling chains
-  --defaults           a setting the options leave out takes its default (speed 41,
-                       chain 28, random deleting on), not the stored one; the
-                       daemon's settings window passes it, as it leaves out
-                       every value that is at its default
-Without --defaults, a setting left out is the stored one (a full-screen run
-stores its own when it ends). Options hold for that run only; each may also be
-written with one dash (-root, -window-id WINDOW, ...).
+  --defaults           what these options leave out is its default (speed 41,
+                       chain 28, random deleting on), not the stored setting;
+                       the daemon's settings window passes it, since it leaves
+                       out every value at its default
+Without --defaults, what they leave out is the stored setting, which a
+full-screen run stores when it ends (a speed only up to 255 ms). Options hold
+for that run only; each may also be written with one dash (-root, -speed MS).
 
-Settings: $QUELLAR_REGISTRY, else $XDG_CONFIG_HOME/quellar/registry.sqlite3, else
-~/.config/quellar/registry.sqlite3.
+Settings: $QUELLAR_REGISTRY, else $XDG_CONFIG_HOME/quellar/registry.sqlite3,
+else ~/.config/quellar/registry.sqlite3.
 )";
 }
 
