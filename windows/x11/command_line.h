@@ -21,7 +21,7 @@ struct GuestOverrides {
   std::optional<std::int16_t> speed = std::nullopt;  // Timer1's interval, 1 to 1001 ms
   std::optional<std::int16_t> chain =
       std::nullopt;  // 2 to 255, clamped to the window as a stored value is
-  std::optional<bool> randomDeleting = std::nullopt;
+  std::optional<bool> randomDeleting = std::nullopt;  // none: as stored
 };
 
 struct GuestRequest {

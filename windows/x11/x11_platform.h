@@ -42,7 +42,7 @@ class X11Platform : public Platform, public monitors::MonitorSource {
   // Whether Main left a run to go on with.
   bool HasMainWindow() const { return window_ != nullptr; }
   // Runs frmMain's events and timers until the process ends; for a guest, until the host's
-  // window has changed size.
+  // window has changed size or SIGUSR1 asks for a fresh start.
   void Run(FrmMain& form);
   // Forgets what the last engine made (device contexts, bitmaps, timers) and blanks the window,
   // for a new engine in the same window at its present size.
