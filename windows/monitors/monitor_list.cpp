@@ -1,6 +1,7 @@
 #include "windows/monitors/monitor_list.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 
 namespace quellar::monitors {
@@ -34,6 +35,8 @@ std::optional<MonitorInfo> ParseMonitor(std::string_view text) {
   const std::optional<std::int32_t> x = TakeNumber(text, true);
   const std::optional<std::int32_t> y = TakeNumber(text, true);
   if (!height || !x || !y || !text.empty() || *width == 0 || *height == 0) return std::nullopt;
+  // Its right and bottom edges must be numbers too.
+  if (*x > INT32_MAX - *width || *y > INT32_MAX - *height) return std::nullopt;
   monitor.rect = Rect{*x, *y, *x + *width, *y + *height};
   return monitor;
 }
