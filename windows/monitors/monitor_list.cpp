@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace quellar::monitors {
 namespace {
@@ -58,7 +60,10 @@ std::optional<std::vector<MonitorInfo>> ParseMonitorList(std::string_view text) 
 std::optional<std::vector<MonitorInfo>> MonitorsFromEnvironment() {
   const char* text = std::getenv("QUELLAR_MONITORS");
   if (text == nullptr) return std::nullopt;
-  return ParseMonitorList(text);
+  if (text[0] != '@') return ParseMonitorList(text);
+  std::string list;
+  std::getline(std::ifstream(text + 1), list);
+  return ParseMonitorList(list);
 }
 
 }  // namespace quellar::monitors
