@@ -58,7 +58,13 @@ class Engine {
   std::pair<std::int16_t, std::int16_t> ScreenPixels();
   void RecordInstallation();
   void ReadSettings();
-  std::string Setting(const char* name, const std::string& defaultText, const char* letter);
+  // The stored text, or `defaultText`; a read the store did not answer marks `setting` unread.
+  std::string Setting(const char* name, const std::string& defaultText, const char* letter,
+                      std::uint8_t setting = 0);
+  // A hotkey set these settings: the end of the run stores them, whatever their reads gave.
+  void Settle(std::uint8_t settings) {
+    state.unreadSettings &= static_cast<std::uint8_t>(~settings);
+  }
   void SaveSetting(const char* name, const std::string& text, const char* letter);
   void RainStep();
   void StartOneChain();
@@ -68,7 +74,7 @@ class Engine {
   void FailureStep();
   void TypeGlyph(std::int16_t above, std::int16_t message, std::int16_t below);
   void ShowSpeed();
-  void ShowChainLength();
+  void ChooseChainLength();
   void ResetToDefaults();
   void ToggleHelp();
   void DrawOsdCell(std::int16_t position, std::int16_t cell);

@@ -18,6 +18,10 @@ inline constexpr std::int32_t kRunNone = 0;
 inline constexpr std::int32_t kRunFullScreen = 1;
 inline constexpr std::int32_t kRunPreview = 4;
 
+// The settings the hotkeys change and a full-screen run stores when it ends, as bits.
+enum HotkeySetting : std::uint8_t { kSpeedSetting = 1, kChainSetting = 2, kRandmSetting = 4 };
+inline constexpr std::uint8_t kEveryHotkeySetting = kSpeedSetting | kChainSetting | kRandmSetting;
+
 // The four fields of a column's record.
 enum ColumnField : std::int16_t { kNextRow = 1, kHeadGlyph = 2, kEraseRow = 3, kTrailGlyph = 4 };
 
@@ -69,6 +73,14 @@ struct EngineState {
   std::int16_t tickInterval = 0;
   std::string osdText;
   std::int16_t helpVisible = kFalse;
+  // The chain length chosen, read from the store or set by a hotkey since, before chainLength
+  // cuts it to this surface's rows + 2: a run on a smaller screen does not shorten what is
+  // stored, and each monitor cuts it to its own height.
+  std::int16_t chainSetting = 0;
+  // HotkeySetting bits of the values the store could not read (another process held its lock)
+  // and no hotkey has set since: the end of the run leaves them as they are stored rather than
+  // write the defaults that stood in for them.
+  std::uint8_t unreadSettings = 0;
 };
 
 }  // namespace quellar::engine

@@ -35,6 +35,7 @@ void Engine::HandleKey(const std::int16_t& keyCode) {
 
   switch (keyCode) {
     case kKeyEnter:
+      Settle(kRandmSetting);
       state.randomDeleting = state.randomDeleting != 0 ? kFalse : kTrue;
       ShowOsd(state.randomDeleting != 0 ? "Random deleting ON " : "Random deleting OFF ");
       break;
@@ -45,9 +46,10 @@ void Engine::HandleKey(const std::int16_t& keyCode) {
       if (state.chainLength < Checked16(state.rowCount + 2)) {
         state.chainLength = Checked16(state.chainLength + 1);
       }
-      ShowChainLength();
+      ChooseChainLength();
       break;
     case kKeyAdd:
+      Settle(kSpeedSetting);
       // Never below 1: the timer would refuse an interval of 0 or less and end the program
       // with the desktop still in the screen-saver state.
       if (state.tickInterval > 1) {
@@ -56,12 +58,13 @@ void Engine::HandleKey(const std::int16_t& keyCode) {
       ShowSpeed();
       break;
     case kKeySubtract:
+      Settle(kSpeedSetting);
       if (state.tickInterval < 1001) state.tickInterval = Checked16(state.tickInterval + 10);
       ShowSpeed();
       break;
     case kKeyDivide:
       if (state.chainLength > 2) state.chainLength = Checked16(state.chainLength - 1);
-      ShowChainLength();
+      ChooseChainLength();
       break;
     case kKeyF1:
       ToggleHelp();
@@ -79,15 +82,19 @@ void Engine::ShowSpeed() {
   ShowOsd(Message("Speed:", state.loopIndex, 4));
 }
 
-// The length shown counts the cells a chain shows, one less than chainLength.
-void Engine::ShowChainLength() {
+// What a chain key leaves is the user's choice, stored at the end of the run. The length shown
+// counts the cells a chain shows, one less than chainLength.
+void Engine::ChooseChainLength() {
+  Settle(kChainSetting);
+  state.chainSetting = state.chainLength;
   ShowOsd(Message("Chain length:", Checked16(state.chainLength - 1), 3));
 }
 
 void Engine::ResetToDefaults() {
+  Settle(kEveryHotkeySetting);
   state.tickInterval = kDefaultInterval;
   SetTimer1Interval(kDefaultInterval);
-  state.chainLength = kDefaultChain;
+  state.chainLength = state.chainSetting = kDefaultChain;
   state.randomDeleting = kTrue;
   const std::int16_t longestChain = Checked16(state.rowCount + 2);
   if (longestChain < kDefaultChain) state.chainLength = longestChain;

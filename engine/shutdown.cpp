@@ -17,11 +17,16 @@ void Engine::Shutdown() {
   platform_.EndProcess();
 }
 
+// A value the store could not read is written back only when a hotkey set it since.
 void Engine::StoreSettings() {
   if (state.runMode != kRunFullScreen) return;
-  SaveSetting("speed", std::to_string(state.tickInterval), "B");
-  SaveSetting("chain", std::to_string(state.chainLength), "B");
-  SaveSetting("randm", state.randomDeleting != 0 ? "True" : "False", "S");
+  const auto stores = [this](std::uint8_t setting) {
+    return (state.unreadSettings & setting) == 0;
+  };
+  if (stores(kSpeedSetting)) SaveSetting("speed", std::to_string(state.tickInterval), "B");
+  if (stores(kChainSetting)) SaveSetting("chain", std::to_string(state.chainSetting), "B");
+  if (stores(kRandmSetting))
+    SaveSetting("randm", state.randomDeleting != 0 ? "True" : "False", "S");
 }
 
 }  // namespace quellar::engine

@@ -70,19 +70,25 @@ void Engine::RecordInstallation() {
 }
 
 void Engine::ReadSettings() {
+  state.unreadSettings = 0;
   // The four one-byte values always read back as 0..255, so their conversions cannot fail.
   state.skipFailScreen = TextToBoolean(Setting("SysFailScreen", "0", "B")).value_or(kFalse);
   state.closeOnMouseMove = TextToBoolean(Setting("MouseMove", "0", "B")).value_or(kFalse);
-  state.tickInterval = TextToInt16(Setting("speed", "41", "B")).value_or(41);
-  state.chainLength = TextToInt16(Setting("chain", "28", "B")).value_or(28);
+  state.tickInterval = TextToInt16(Setting("speed", "41", "B", kSpeedSetting)).value_or(41);
+  state.chainLength = TextToInt16(Setting("chain", "28", "B", kChainSetting)).value_or(28);
+  state.chainSetting = state.chainLength;
   // Only an edit from outside can store a text that is neither a number nor True/False; it
   // counts as the default.
-  state.randomDeleting = TextToBoolean(Setting("randm", "True", "S")).value_or(kTrue);
+  state.randomDeleting =
+      TextToBoolean(Setting("randm", "True", "S", kRandmSetting)).value_or(kTrue);
 }
 
-std::string Engine::Setting(const char* name, const std::string& defaultText,
-                            const char* letter) {
-  return modRegistry::GetSetting(platform_.Registry(), kAppTitle, name, defaultText, letter);
+std::string Engine::Setting(const char* name, const std::string& defaultText, const char* letter,
+                            std::uint8_t setting) {
+  const modRegistry::SettingRead read =
+      modRegistry::ReadSetting(platform_.Registry(), kAppTitle, name, defaultText, letter);
+  if (!read.answered) state.unreadSettings |= setting;
+  return read.text;
 }
 
 void Engine::SaveSetting(const char* name, const std::string& text, const char* letter) {

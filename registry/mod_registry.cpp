@@ -166,10 +166,17 @@ std::int32_t SaveSetting(RegistryApi& api, const std::string& appTitle,
 
 std::string GetSetting(RegistryApi& api, const std::string& appTitle, const std::string& valueName,
                        const std::string& defaultText, const std::string& typeLetter) {
-  std::string result;
-  ReadValue(api, "HKLM", "SOFTWARE\\Tovenlab\\" + appTitle, valueName, typeLetter, defaultText,
-            result);
-  return result;
+  return ReadSetting(api, appTitle, valueName, defaultText, typeLetter).text;
+}
+
+SettingRead ReadSetting(RegistryApi& api, const std::string& appTitle, const std::string& valueName,
+                        const std::string& defaultText, const std::string& typeLetter) {
+  SettingRead read;
+  const std::int32_t status = ReadValue(api, "HKLM", "SOFTWARE\\Tovenlab\\" + appTitle, valueName,
+                                        typeLetter, defaultText, read.text);
+  read.answered =
+      status == kErrorSuccess || status == kErrorFileNotFound || status == kErrorMoreData;
+  return read;
 }
 
 std::int32_t WriteValue(RegistryApi& api, const std::string& rootName, const std::string& keyPath,

@@ -19,6 +19,17 @@ std::int32_t SaveSetting(RegistryApi& api, const std::string& appTitle,
 std::string GetSetting(RegistryApi& api, const std::string& appTitle, const std::string& valueName,
                        const std::string& defaultText, const std::string& typeLetter);
 
+// GetSetting's text, and whether the store answered: a value or key that is not there (or too
+// large for the letter) is an answer, for which the default stands in; a store that could not
+// be asked (locked by another process, unreadable) gave none, and the default only stands in
+// for what the stored value may be.
+struct SettingRead {
+  std::string text;
+  bool answered = true;
+};
+SettingRead ReadSetting(RegistryApi& api, const std::string& appTitle, const std::string& valueName,
+                        const std::string& defaultText, const std::string& typeLetter);
+
 std::int32_t WriteValue(RegistryApi& api, const std::string& rootName, const std::string& keyPath,
                         const std::string& valueName, const std::string& typeLetter,
                         const std::string& value);

@@ -43,9 +43,9 @@ std::int16_t CheckStateOf(const std::string& storedText) {
 void FrmSettings::Form_Load() {
   port_.SetCaption(SettingsCaption());
   port_.SetVersionText(VersionText(version_));
-  SetState(CheckBox::ChFail, StoredState(kSysFailScreen));
+  SetState(CheckBox::ChFail, StoredState(kSysFailScreen, CheckBox::ChFail));
   // When MouseMove is on, its click rule runs here and overrides SysFailScreen.
-  SetState(CheckBox::ChMouse, StoredState(kMouseMove));
+  SetState(CheckBox::ChMouse, StoredState(kMouseMove, CheckBox::ChMouse));
 }
 
 void FrmSettings::ChMouse_Click() {
@@ -68,6 +68,7 @@ void FrmSettings::Form_Unload() {
 }
 
 void FrmSettings::CheckBoxClicked(CheckBox box) {
+  unread_.erase(box);
   SetState(box, port_.CheckState(box) == kUnchecked ? kChecked : kUnchecked);
 }
 
@@ -82,11 +83,15 @@ void FrmSettings::SetState(CheckBox box, std::int16_t state) {
   if (box == CheckBox::ChMouse) ChMouse_Click();
 }
 
-std::int16_t FrmSettings::StoredState(const char* valueName) {
-  return CheckStateOf(modRegistry::GetSetting(registry_, engine::kAppTitle, valueName, "0", kByte));
+std::int16_t FrmSettings::StoredState(const char* valueName, CheckBox box) {
+  const modRegistry::SettingRead read =
+      modRegistry::ReadSetting(registry_, engine::kAppTitle, valueName, "0", kByte);
+  if (!read.answered) unread_.insert(box);
+  return CheckStateOf(read.text);
 }
 
 void FrmSettings::Store(const char* valueName, CheckBox box) {
+  if (unread_.contains(box)) return;
   const std::int16_t value = StoredValueOf(port_.CheckState(box));
   modRegistry::SaveSetting(registry_, engine::kAppTitle, valueName, std::to_string(value), kByte);
 }

@@ -4,6 +4,7 @@
 // the first is on, the second is forced on. Both are stored whenever the dialog unloads.
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "registry/registry_api.h"
@@ -46,12 +47,16 @@ class FrmSettings {
  private:
   // Sets a box's state as code does: a change of ChMouse raises its click handler.
   void SetState(CheckBox box, std::int16_t state);
-  std::int16_t StoredState(const char* valueName);
+  std::int16_t StoredState(const char* valueName, CheckBox box);
   void Store(const char* valueName, CheckBox box);
 
   SettingsPort& port_;
   registry::RegistryApi& registry_;
   const ProgramVersion version_;
+  // The boxes whose stored values could not be read (another process held the store's lock)
+  // and that the user has not clicked since: closing leaves those values as they are stored
+  // rather than write the defaults the boxes show. ChMouse's rule is no click on ChFail.
+  std::set<CheckBox> unread_;
 };
 
 }  // namespace quellar

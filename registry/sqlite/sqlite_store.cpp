@@ -17,6 +17,8 @@ constexpr std::uint32_t kAllAccess = 0xF003F;
 // How long the writes that missed the lock are retried once the windows are gone.
 constexpr std::int64_t kFinishAllowanceMs = 5000;
 constexpr const char* kNotUsed = "; the default settings are used and nothing is saved";
+constexpr const char* kUnread =
+    "settings could not be read: their defaults stand in, and they are not saved over";
 
 // A file the store may not write answers as a registry key the user may not write.
 std::int32_t StatusOf(int result) {
@@ -77,6 +79,13 @@ SqliteStore::~SqliteStore() {
 void SqliteStore::Report(const std::string& what) {
   if (std::exchange(reported_, true)) return;
   if (report_) report_("settings store \"" + file_ + "\" " + what);
+}
+
+std::int32_t SqliteStore::ReadFailed(std::int32_t status) {
+  Report(status == kErrorBusy
+             ? std::string("was locked by another process: ") + kUnread
+             : "could not be read (" + std::string(sqlite3_errmsg(db_.get())) + "): " + kUnread);
+  return status;
 }
 
 const SqliteStore::OpenedKey* SqliteStore::Resolve(HKey key) const {
@@ -164,9 +173,14 @@ std::int32_t SqliteStore::Write(PendingWrite write) {
   // Only an empty file that may not be written has no tables.
   if (!hasTables_) return kErrorAccessDenied;
   pending_.push_back(std::move(write));
-  const std::int32_t status = StatusOf(WritePending());
+  const int result = WritePending();
+  const std::int32_t status = StatusOf(result);
   // Only a write that missed the lock is kept for later.
-  if (status != kErrorSuccess && status != kErrorBusy) pending_.pop_back();
+  if (status != kErrorSuccess && status != kErrorBusy) {
+    pending_.pop_back();
+    Report("could not be written (" + std::string(sqlite3_errstr(result)) +
+           "): changed settings are not saved");
+  }
   return status;
 }
 
@@ -212,7 +226,7 @@ std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uin
 
   bool exists = false;
   const std::int32_t looked = KeyExists(path, exists);
-  if (looked != kErrorSuccess) return looked;
+  if (looked != kErrorSuccess) return ReadFailed(looked);
   if (!exists) return kErrorFileNotFound;
   result = AddHandle(std::move(path), access, false);
   return kErrorSuccess;
@@ -243,7 +257,7 @@ std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uin
     type = 0;  // REG_NONE, as the system registry answers for a missing value
     return kErrorFileNotFound;
   }
-  if (result != SQLITE_ROW) return StatusOf(result);
+  if (result != SQLITE_ROW) return ReadFailed(StatusOf(result));
 
   type = static_cast<std::uint32_t>(sqlite3_column_int64(select.Get(), 0));
   const void* stored = sqlite3_column_blob(select.Get(), 1);

@@ -14,7 +14,9 @@
 // written; a file that may not be written serves its values and refuses writes (5), as the
 // registry does for a key the user may not write. Waits for another process's lock are short
 // (wait_budget.h); a write that missed the lock answers 170 (busy) and is kept, to be retried
-// with the next write or by FinishPendingWrites(). Each of these is told once, in one line.
+// with the next write or by FinishPendingWrites(); a read that missed it answers 170 too. A
+// write that fails for another reason (a full disk) is dropped. The first of these problems is
+// told, in one line; later ones are not.
 
 #include <cstdint>
 #include <functional>
@@ -88,6 +90,8 @@ class SqliteStore final : public RegistryApi {
 
   SqliteStore(std::string file, Options options, const std::string& reason);
   void Report(const std::string& what);
+  // Tells of a read that failed; answers `status`.
+  std::int32_t ReadFailed(std::int32_t status);
   const OpenedKey* Resolve(HKey key) const;
   // The open key `key` when it was opened with `right`; else nothing, and `status` says why.
   const OpenedKey* OpenedWith(HKey key, std::uint32_t right, std::int32_t& status) const;

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "registry/sqlite/sql.h"
@@ -15,6 +17,8 @@ void ConnectionCloser::operator()(sqlite3* connection) const {
 }
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* kNotOurs = "is not a settings store of this program";
 constexpr const char* kReadOnly = "is read-only: changed settings are not saved";
@@ -187,7 +191,25 @@ std::string Adopt(sqlite3* db) {
   return {};
 }
 
+// SQLite gives a write-ahead log and its index the mode of the file when it makes them, so a
+// read of the file while it was read-only left them read-only: once the file may be written
+// again they must be too, or every write fails. Ours to change: they belong to the file.
+void MakeCompanionsWritable(sqlite3* db) {
+  const std::string file = sqlite3_db_filename(db, "main");
+  std::error_code error;
+  const fs::perms mode = fs::status(file, error).permissions();
+  if (file.empty() || error) return;
+  for (const char* suffix : {"-wal", "-shm"}) {
+    const fs::path companion = file + suffix;
+    const fs::perms own = fs::status(companion, error).permissions();
+    if (!error && (own & fs::perms::owner_write) == fs::perms::none) {
+      fs::permissions(companion, mode, error);
+    }
+  }
+}
+
 OpenedStore OpenWritable(Connection db) {
+  MakeCompanionsWritable(db.get());
   const Contents contents = ReadContents(db.get());
   if (!contents.unreadable.empty()) return Unusable(contents.unreadable);
   if (!IsOursOrEmpty(*contents.schema)) return Unusable(kNotOurs);

@@ -3,10 +3,11 @@
 # monitor whatever the display has): the window covers both and each shows rain of the glyph
 # sheet's cells; F1's help, Space's failure box and the message band land on the primary
 # monitor, on the right and shorter, where a run on that monitor alone puts them; the other
-# monitor's rain stands still with the failure sequence.
+# monitor's rain stands still with the failure sequence, and stays so when a monitor is added.
 source "$(dirname "$0")/wine_lib.sh"
 start_wine_test 1024x768
-export QUELLAR_MONITORS=512x768+0+0,512x600+512+0*
+echo 512x768+0+0,512x600+512+0* >"$WORK/monitors"
+export QUELLAR_MONITORS=@$WORK/monitors
 
 start_run /s
 expect_equal "window" "$(probe window Quellar)" "0 0 1024x768 topmost borderless"
@@ -23,8 +24,14 @@ xdotool key space
 wait_for 2 screen_shows same_as_art 632 283 failbox.bmp || fail "no failure box at (632, 283)"
 wait_for 5 screen_shows failure_typed 528 580 || fail "no failure message on the primary"
 [ "$(differing "$(shot still)" "$rain")" -gt 0 ] || fail "nothing changed"
-[ "$(digest "$(shot still)" 512x768+0+0)" = "$(digest "$(shot later)" 512x768+0+0)" ] ||
+still=$(shot still)
+[ "$(digest "$still" 512x768+0+0)" = "$(digest "$(shot later)" 512x768+0+0)" ] ||
   fail "the other monitor's rain goes on during the failure sequence"
+echo 512x768+0+0,512x600+512+0*,512x168+512+600 >"$WORK/monitors"
+probe displaychange Quellar
+sleep 0.5
+[ "$(digest "$(shot added)" 1024x600+0+0)" = "$(digest "$still" 1024x600+0+0)" ] ||
+  fail "a monitor added to the frozen screen changed the others"
 xdotool click 3
 expect_exit 0 "a button after the failure sequence"
 note "two monitors: ok"

@@ -5,6 +5,7 @@
 //   QUELLAR_STORE_WRITES=1000 QUELLAR_STORE_ROUNDS=200
 //     build/linux/tests/store/quellar_store_tests --gtest_filter='Processes.*'
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -76,6 +77,11 @@ Child Spawn(Work work, int start = -1) {
   return {pid, ends[0]};
 }
 
+// Where file modes bind: the tests may run as the superuser.
+bool AsNobody() {
+  return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+}
+
 void Tell(int parent, const std::string& text) {
   if (write(parent, text.data(), text.size()) < 0) _exit(1);
 }
@@ -120,6 +126,17 @@ const Make kEarlierBuild = MakeWith(
     "\\Tovenlab\\" + kTitle + "'); INSERT INTO registry_values SELECT path, 'speed', 3, x'1F' " +
     "FROM registry_keys");
 
+// A store that was read-only during a run, and may be written again: the run made its log and
+// index as the file was then, read-only.
+void MakeReadOnlyOnce(const std::string& file) {
+  MakeStore(file);
+  fs::permissions(file, fs::perms(0444));
+  fs::permissions(fs::path(file).parent_path(), fs::perms(0777));
+  Wait(Spawn([&](int) {
+    if (AsNobody()) GetSetting(*Opened(file).store, kTitle, "speed", "41", "B");
+  }));
+}
+
 // Another program's file as its writer left it when it died half-way through a write: a copy
 // taken then, with its journal.
 void MakeUnfinished(const std::string& file) {
@@ -160,9 +177,8 @@ TEST_P(Files, NeverStopTheRunAndAreWrittenOnlyWhenOurs) {
   if (fs::is_regular_file(file)) fs::permissions(file, fs::perms(c.readOnly ? 0444 : 0666));
   if (fs::exists(settings)) fs::permissions(settings, fs::perms(c.readOnly ? 0555 : 0777));
   const auto before = Snapshot(directory.path);
-  // Where file modes bind: the tests may run as the superuser.
   const std::string seen = Wait(Spawn([&](int parent) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return;
+    if (!AsNobody()) return;
     Opened opened("file:" + file + c.query);
     std::string said = GetSetting(*opened.store, kTitle, "speed", "41", "B") + " " +
                        std::to_string(SaveSetting(*opened.store, kTitle, "chain", "30", "B"));
@@ -188,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"Missing", MakeWith(""), "", false, "41 0", "wal"},
         FileCase{"Empty", MakeText(""), "", false, "41 0", "wal"},
         FileCase{"EarlierBuild", kEarlierBuild, "", false, "31 0", "wal"},
+        FileCase{"ReadOnlyOnce", MakeReadOnlyOnce, "", false, "31 0", "wal"},
         // A file system without shared memory: a rollback journal instead of the log.
         FileCase{"NoSharedMemory", [](auto&) {}, "?vfs=unix-dotfile", false, "41 0", "delete"},
         FileCase{"ReadOnly", MakeStore, "", true, "31 5 is read-only: changed settings are not",
@@ -247,6 +264,97 @@ TEST(Lock, WaitsAreBoundedAndMissedWritesAreRetriedAtTheEnd) {
               released ? "chain,randm,speed1" : "0");
     EXPECT_EQ(opened.reports.size(), released ? 0U : 1U);
   }
+}
+
+// Another process holds the lock of a store in rollback mode (no shared memory) all through a
+// run and a dialog: their reads miss it, told once, and the defaults stand in. What was not read
+// is written back only where a hotkey (keypad +) or a click (ChMouse) set it; ChFail, set by
+// ChMouse's rule, and the run's chain and random deleting keep their stored values.
+TEST(Lock, ValuesNotReadAreWrittenBackOnlyWhereTheUserSetThem) {
+  const ScopedTempDir directory;
+  const std::string file = "file:" + directory.File("registry.sqlite3") + "?vfs=unix-dotfile";
+  VirtualClock clock;
+  Opened opened(file, &clock);
+  for (const auto& [name, text] : {std::pair{"speed", "51"},
+                                   {"chain", "30"},
+                                   {"randm", "False"},
+                                   {"MouseMove", "0"},
+                                   {"SysFailScreen", "0"}}) {
+    SaveSetting(*opened.store, kTitle, name, text, name == std::string("randm") ? "S" : "B");
+  }
+  sqlite3* other = nullptr;
+  sqlite3_open_v2(file.c_str(), &other, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  memory::MemoryRun run(*opened.store, {.screenWidth = 320, .screenHeight = 240});
+  run.Schedule({.at = 100, .kind = memory::ScriptedEvent::Kind::Key, .code = 107});
+  run.Schedule({.at = 500, .kind = memory::ScriptedEvent::Kind::DoubleClick});
+  run.Start();
+  run.RunUntil(1000);
+  FakeSettingsPort port;
+  FrmSettings form(port, *opened.store, {2, 0, 0});
+  form.Form_Load();
+  form.CheckBoxClicked(CheckBox::ChMouse);
+  form.Unload();
+  sqlite3_close(other);
+  opened.store->FinishPendingWrites();
+  std::string stored;
+  for (const char* name : {"speed", "chain", "MouseMove", "SysFailScreen"}) {
+    stored += GetSetting(*opened.store, kTitle, name, "-", "B") + " ";
+  }
+  EXPECT_EQ(stored + GetSetting(*opened.store, kTitle, "randm", "-", "S"), "31 30 1 0 False");
+  ASSERT_EQ(opened.reports.size(), 1U);
+  EXPECT_THAT(opened.reports[0], testing::HasSubstr("was locked by another process: settings "
+                                                    "could not be read"));
+}
+
+// A file system that fills up when told to: every write to a file of the "full" VFS then
+// answers SQLITE_FULL.
+struct FullDisk {
+  static inline bool full = false;
+  static inline const sqlite3_io_methods* real = nullptr;
+  static inline sqlite3_io_methods methods{};
+  static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
+    return full ? SQLITE_FULL : real->xWrite(file, data, amount, offset);
+  }
+  static int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags,
+                  int* outFlags) {
+    auto* system = static_cast<sqlite3_vfs*>(vfs->pAppData);
+    const int result = system->xOpen(system, name, file, flags, outFlags);
+    if (result == SQLITE_OK && file->pMethods != nullptr) {
+      real = file->pMethods;
+      methods = *real;
+      methods.xWrite = &Write;
+      file->pMethods = &methods;
+    }
+    return result;
+  }
+  FullDisk() {
+    static sqlite3_vfs vfs = [] {
+      sqlite3_vfs made = *sqlite3_vfs_find(nullptr);
+      made.zName = "full";
+      made.pAppData = sqlite3_vfs_find(nullptr);
+      made.xOpen = &Open;
+      return made;
+    }();
+    sqlite3_vfs_register(&vfs, 0);
+  }
+};
+
+TEST(Store, AWriteThatFailsIsToldOnceAndChangesNothingElse) {
+  const FullDisk disk;
+  const ScopedTempDir directory;
+  Opened opened("file:" + directory.File("registry.sqlite3") + "?vfs=full");
+  ASSERT_EQ(SaveSetting(*opened.store, kTitle, "speed", "31", "B"), kErrorSuccess);
+  FullDisk::full = true;
+  EXPECT_EQ(SaveSetting(*opened.store, kTitle, "chain", "30", "B"), kErrorRegistryIoFailed);
+  EXPECT_EQ(SaveSetting(*opened.store, kTitle, "randm", "False", "S"), kErrorRegistryIoFailed);
+  FullDisk::full = false;
+  EXPECT_EQ(GetSetting(*opened.store, kTitle, "speed", "41", "B") +
+                GetSetting(*opened.store, kTitle, "chain", "28", "B"),
+            "3128");
+  EXPECT_THAT(
+      opened.reports,
+      testing::ElementsAre(testing::HasSubstr("could not be written (database or disk is full)")));
 }
 
 struct Environment {

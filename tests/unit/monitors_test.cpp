@@ -43,7 +43,8 @@ TEST(ArrangeMonitors, PicksThePrimaryAndTheBounds) {
     EXPECT_EQ(layout.others.size(), c.others) << c.monitors;
   }
   for (const char* malformed : {"", "800x600", "800x600+0", "0x600+0+0", "800x600+0+0**",
-                                "800x600+0+0,", "x600+0+0", "800x600 +0+0", "800x-600+0+0"}) {
+                                "800x600+0+0,", "x600+0+0", "800x600 +0+0", "800x-600+0+0",
+                                "2147483647x10+2147483647+0*", "10x2+0+2147483646"}) {
     EXPECT_FALSE(ParseMonitorList(malformed)) << malformed;
   }
 }
@@ -72,10 +73,10 @@ TEST_F(MonitorRuns, EveryMonitorShowsItsOwnRainAndThePrimaryTheOverlays) {
   const engine::Engine& right = monitors.FollowerEngine(1);
   EXPECT_EQ(left.state.colCount, 50);
   EXPECT_EQ(right.state.rowCount, 52);
-  // The primary's chain, cut to each monitor's rows.
+  // The stored chain, cut to each monitor's rows; the end of the run stores it uncut.
   EXPECT_EQ(run->Engine().state.chainLength, 41);
   EXPECT_EQ(left.state.chainLength, 32);
-  EXPECT_EQ(right.state.chainLength, 41);
+  EXPECT_EQ(right.state.chainLength, 54);
   EXPECT_EQ(right.state.tickInterval, run->Engine().state.tickInterval);
   EXPECT_TRUE(ShowsBuffer(*run, run->Engine(), {800, 0}));
   EXPECT_TRUE(ShowsBuffer(*run, left, {0, 100}));
@@ -85,6 +86,11 @@ TEST_F(MonitorRuns, EveryMonitorShowsItsOwnRainAndThePrimaryTheOverlays) {
   for (const engine::Engine* engine : {&left, &right}) {
     EXPECT_FALSE(Shows(*run->Platform().Gdi().SurfaceOf(engine->state.hdcBuffer), 0, 0, 800, 600));
   }
+  run->Schedule({.at = 3000, .kind = Kind::DoubleClick});
+  run->RunUntil(3000);
+  EXPECT_EQ(Stored("chain", "B") + Stored("speed", "B"), "10031");
+  // The window stays where it is while the run ends.
+  EXPECT_THAT(run->Platform().Calls(), testing::Contains("SetWindowPos(65552, -2, -800, 0, 0, 0, 1)"));
 }
 
 TEST_F(MonitorRuns, TheFailureSequenceFreezesTheOtherMonitors) {
@@ -97,6 +103,15 @@ TEST_F(MonitorRuns, TheFailureSequenceFreezesTheOtherMonitors) {
   run->RunUntil(1500);
   EXPECT_GT(run->Engine().state.failPhase, 5);
   EXPECT_TRUE(Shows(run->Platform().Frame(), 1024, 0, 800, 600, &frozen));
+  // Monitors change on the frozen screen: one is added left of the others, so the window grows
+  // to the left. Those still there show their frozen frames at their new places; the new one,
+  // which had no rain to freeze, is black.
+  run->RunUntil(3000);
+  const softgdi::Surface before = run->Platform().Frame();
+  run->ChangeMonitors(Monitors("1024x768+0+0,800x600+1024+0,640x480-640+0"));
+  run->RunUntil(4000);
+  EXPECT_TRUE(Shows(run->Platform().Frame(), 640, 0, 1824, 768, &before));
+  EXPECT_TRUE(Shows(run->Platform().Frame(), 0, 0, 640, 480));
 }
 
 TEST_F(MonitorRuns, MonitorsAddedOrRemovedAreCoveredAgain) {

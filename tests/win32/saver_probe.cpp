@@ -5,6 +5,7 @@
 //                    top-level window with that caption
 //   close CAPTION    asks it to close, as Alt+F4 does
 //   repaint CAPTION  has all of it erased and painted again, as when it is uncovered
+//   displaychange CAPTION  tells it that the monitors changed, as Windows does
 //   pointer CAPTION  "running N" at once, the pointer's display count of the program that owns
 //                    it (below 0 hidden), then "last N", the count it left, when it has ended
 //   preview SAVER    plays the host: starts "SAVER /p <window>" in a window of 152 x 112, waits
@@ -153,6 +154,9 @@ int OnWindow(const std::string& verb, const char* caption) {
     return Fail("no window " + std::string(caption));
   if (verb == "window") return PrintPlacement(window);
   if (verb == "close") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : Fail("cannot close");
+  if (verb == "displaychange") {
+    return SendMessageA(window, WM_DISPLAYCHANGE, 32, 0) == 0 ? 0 : Fail("no display change");
+  }
   if (verb == "pointer") return FollowPointer(window);
   // A paint of another thread's window is sent to it, and waited for.
   const UINT redraw = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
@@ -169,5 +173,7 @@ int main(int argc, char** argv) {
   if (argc == 2 && verb == "spi") return PrintSaverRunning();
   if (argc == 3 && verb == "preview") return HostPreview(argv[2]);
   if (argc == 3) return OnWindow(verb, argv[2]);
-  return Fail("usage: saver_probe spi | window|close|repaint|pointer CAPTION | preview SAVER");
+  return Fail(
+      "usage: saver_probe spi | window|close|repaint|displaychange|pointer CAPTION | preview "
+      "SAVER");
 }

@@ -23,15 +23,20 @@ ScreenTwips AreaPlatform::ScreenSize() {
 }
 
 // The full-screen placement asks for the screen's size at the origin; the window goes over the
-// monitors instead. Moves that keep the size (the end of a run) pass unchanged.
+// monitors instead. A move that keeps the size (the end of a run) is in the engine's terms too,
+// where the window lies at the origin: (0, 0) is where the window already is.
 std::int32_t AreaPlatform::SetWindowPos(Handle window, Handle insertAfter, std::int32_t x,
                                         std::int32_t y, std::int32_t width, std::int32_t height,
                                         std::uint32_t flags) {
-  if (placed_ && window == Inner().MainWindow() && (flags & kSwpNoSize) == 0) {
-    return Inner().SetWindowPos(window, insertAfter, window_.left, window_.top, Width(window_),
-                                Height(window_), flags);
+  if (!placed_ || window != Inner().MainWindow()) {
+    return Inner().SetWindowPos(window, insertAfter, x, y, width, height, flags);
   }
-  return Inner().SetWindowPos(window, insertAfter, x, y, width, height, flags);
+  if ((flags & kSwpNoSize) != 0) {
+    return Inner().SetWindowPos(window, insertAfter, window_.left + x, window_.top + y, width,
+                                height, flags);
+  }
+  return Inner().SetWindowPos(window, insertAfter, window_.left, window_.top, Width(window_),
+                              Height(window_), flags);
 }
 
 Handle AreaPlatform::GetWindowDC(Handle window) {

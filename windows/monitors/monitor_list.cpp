@@ -1,7 +1,10 @@
 #include "windows/monitors/monitor_list.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace quellar::monitors {
 namespace {
@@ -34,6 +37,8 @@ std::optional<MonitorInfo> ParseMonitor(std::string_view text) {
   const std::optional<std::int32_t> x = TakeNumber(text, true);
   const std::optional<std::int32_t> y = TakeNumber(text, true);
   if (!height || !x || !y || !text.empty() || *width == 0 || *height == 0) return std::nullopt;
+  // Its right and bottom edges must be numbers too.
+  if (*x > INT32_MAX - *width || *y > INT32_MAX - *height) return std::nullopt;
   monitor.rect = Rect{*x, *y, *x + *width, *y + *height};
   return monitor;
 }
@@ -55,7 +60,10 @@ std::optional<std::vector<MonitorInfo>> ParseMonitorList(std::string_view text) 
 std::optional<std::vector<MonitorInfo>> MonitorsFromEnvironment() {
   const char* text = std::getenv("QUELLAR_MONITORS");
   if (text == nullptr) return std::nullopt;
-  return ParseMonitorList(text);
+  if (text[0] != '@') return ParseMonitorList(text);
+  std::string list;
+  std::getline(std::ifstream(text + 1), list);
+  return ParseMonitorList(list);
 }
 
 }  // namespace quellar::monitors

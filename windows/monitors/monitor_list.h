@@ -16,7 +16,8 @@ namespace quellar::monitors {
 // Empty when any entry is malformed or has no area.
 std::optional<std::vector<MonitorInfo>> ParseMonitorList(std::string_view text);
 
-// The list in QUELLAR_MONITORS; empty when the variable is unset or malformed.
+// The list in QUELLAR_MONITORS, or in the file it names after an "@", read at each call so that
+// a test can change the monitors during a run; empty when unset or malformed.
 std::optional<std::vector<MonitorInfo>> MonitorsFromEnvironment();
 
 }  // namespace quellar::monitors

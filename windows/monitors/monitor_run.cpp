@@ -47,8 +47,9 @@ void MonitorRun::FollowSettings() {
     engine::EngineState& state = follower->engine.state;
     state.tickInterval = primary_.state.tickInterval;
     state.randomDeleting = primary_.state.randomDeleting;
+    // Each monitor cuts the chosen length to its own height, as a run on it alone would.
     state.chainLength = static_cast<std::int16_t>(
-        std::min<std::int32_t>(primary_.state.chainLength, state.rowCount + 2));
+        std::min<std::int32_t>(primary_.state.chainSetting, state.rowCount + 2));
   }
 }
 
@@ -63,10 +64,12 @@ void MonitorRun::MonitorsChanged() {
   primaryPlatform_.Place(InWindow(layout_.primary), bounds);
   platform_.SetWindowPos(platform_.MainWindow(), kHwndTopmost, bounds.left, bounds.top,
                          Width(bounds), Height(bounds), kSwpShowWindow);
-  for (const auto& follower : followers_) Release(*follower);
-  followers_.clear();
+  KeepFollowersStillThere();
   CoverOthers();
+  // Each shows its frame at its place: a follower's back buffer only changes in a tick, which
+  // presents it, so a frozen one shows its frozen frame and a new one black.
   primary_.Present();
+  for (const auto& follower : followers_) follower->engine.Present();
 }
 
 // Runs when the primary engine first asks for the screen's size. A platform that knows of no
@@ -77,14 +80,33 @@ void MonitorRun::PlacePrimary() {
   primaryPlatform_.Place(InWindow(layout_.primary), layout_.bounds);
 }
 
+void MonitorRun::KeepFollowersStillThere() {
+  const std::vector<Rect> areas = UncoveredAreas();
+  for (auto follower = followers_.begin(); follower != followers_.end();) {
+    const Rect& monitor = (*follower)->monitor;
+    if (std::any_of(areas.begin(), areas.end(), [&](const Rect& a) { return Same(a, monitor); })) {
+      (*follower)->platform.Place(InWindow(monitor), layout_.bounds);
+      ++follower;
+    } else {
+      Release(**follower);
+      follower = followers_.erase(follower);
+    }
+  }
+}
+
 void MonitorRun::CoverOthers() {
-  for (const Rect& area : UncoveredAreas()) StartFollower(area);
+  for (const Rect& area : UncoveredAreas()) {
+    const bool covered =
+        std::any_of(followers_.begin(), followers_.end(),
+                    [&](const auto& follower) { return Same(follower->monitor, area); });
+    if (!covered) StartFollower(area);
+  }
 }
 
 void MonitorRun::StartFollower(Rect monitor) {
   nextSeed_ += kSeedStep;
   auto follower =
-      std::make_unique<Follower>(platform_, InWindow(monitor), layout_.bounds, nextSeed_);
+      std::make_unique<Follower>(platform_, monitor, InWindow(monitor), layout_.bounds, nextSeed_);
   follower->engine.state.runMode = engine::kRunFullScreen;
   follower->engine.StartEngine();
   followers_.push_back(std::move(follower));

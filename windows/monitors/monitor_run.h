@@ -36,18 +36,22 @@ class MonitorRun {
   void Tick();
   // After input: the hotkeys may have changed what the followers take from the primary.
   void FollowSettings();
-  // The monitors were added, removed or moved: the window and the rain cover them again.
+  // The monitors were added, removed or moved: the window and the rain cover them again. A
+  // monitor that is still there keeps its engine, frozen or not; a new one starts black.
   void MonitorsChanged();
 
  private:
   struct Follower {
+    Rect monitor;  // on the desktop
     FollowerPlatform platform;
     engine::Engine engine;
-    Follower(Platform& inner, Rect area, Rect window, std::uint64_t seed)
-        : platform(inner, area, window), engine(platform, seed) {}
+    Follower(Platform& inner, Rect onDesktop, Rect area, Rect window, std::uint64_t seed)
+        : monitor(onDesktop), platform(inner, area, window), engine(platform, seed) {}
   };
 
   void PlacePrimary();
+  // Releases the followers whose monitors went, and places the others in the window again.
+  void KeepFollowersStillThere();
   void CoverOthers();
   void StartFollower(Rect monitor);
   void Release(Follower& follower);

@@ -3,6 +3,7 @@
 #include <X11/extensions/Xrandr.h>
 
 #include <memory>
+#include <string>
 
 #include "windows/monitors/monitor_list.h"
 
@@ -47,6 +48,33 @@ std::vector<MonitorInfo> XineramaMonitors(Display* display) {
   return MonitorsOfScreens({found.get(), static_cast<std::size_t>(count)});
 }
 
+std::string Size(const Rect& rect) {
+  return std::to_string(monitors::Width(rect)) + "x" + std::to_string(monitors::Height(rect));
+}
+
+// Only QUELLAR_MONITORS can name such a layout: the server's own monitors have 16-bit
+// coordinates. An X window's corner lies within -32768..32767 and its sides are at most 65535
+// pixels; the rain of one monitor is at most 32767 pixels a side.
+void CheckCoverable(const std::vector<MonitorInfo>& monitors) {
+  constexpr std::int32_t kLowest = -32768, kHighest = 32767, kLongestSide = 65535;
+  for (const MonitorInfo& monitor : monitors) {
+    if (monitors::Width(monitor.rect) > kHighest || monitors::Height(monitor.rect) > kHighest) {
+      throw MonitorLayoutError(
+          "a monitor of " + Size(monitor.rect) +
+          " pixels is larger than the rain can be drawn (32767 pixels a side)");
+    }
+  }
+  const Rect bounds = monitors::ArrangeMonitors(monitors).bounds;
+  if (bounds.left < kLowest || bounds.top < kLowest || bounds.left > kHighest ||
+      bounds.top > kHighest || monitors::Width(bounds) > kLongestSide ||
+      monitors::Height(bounds) > kLongestSide) {
+    throw MonitorLayoutError("the monitors span " + Size(bounds) + " pixels from (" +
+                             std::to_string(bounds.left) + ", " + std::to_string(bounds.top) +
+                             "), more than an X window can cover (65535 pixels a side, its "
+                             "corner within -32768..32767)");
+  }
+}
+
 }  // namespace
 
 std::vector<MonitorInfo> MonitorsOfScreens(std::span<const XineramaScreenInfo> screens) {
@@ -58,7 +86,10 @@ std::vector<MonitorInfo> MonitorsOfScreens(std::span<const XineramaScreenInfo> s
 }
 
 std::vector<MonitorInfo> QueryMonitors(Display* display) {
-  if (auto injected = monitors::MonitorsFromEnvironment()) return *injected;
+  if (auto injected = monitors::MonitorsFromEnvironment()) {
+    CheckCoverable(*injected);
+    return *injected;
+  }
   std::vector<MonitorInfo> monitors;
   if (HasRandrMonitors(display)) monitors = RandrMonitors(display);
   if (monitors.empty()) monitors = XineramaMonitors(display);

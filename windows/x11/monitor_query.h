@@ -6,12 +6,20 @@
 #include <X11/extensions/Xinerama.h>
 
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 #include "windows/monitors/monitor_layout.h"
 
 namespace quellar::x11 {
 
+// A layout an X window cannot cover, or too large for the rain; the message says what.
+class MonitorLayoutError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Raises a MonitorLayoutError.
 std::vector<monitors::MonitorInfo> QueryMonitors(Display* display);
 
 // Xinerama's screens as monitors; Xinerama marks none primary.
