@@ -23,7 +23,10 @@ cat >"$WORK/auth_stub" <<EOF
 [ -e "$WORK/refused" ] && exit 0
 touch "$WORK/refused" && exit 1
 EOF
-chmod +x "$WORK/saver" "$WORK/auth_stub"
+# Under xsecurelock, one step a second: after a reset the window stays black for a second, then
+# the first head shows in the top row.
+printf '#!/bin/sh\nexec "%s" "$@" -speed 1001\n' "$WORK/saver" >"$WORK/slow_saver"
+chmod +x "$WORK/saver" "$WORK/auth_stub" "$WORK/slow_saver"
 program() { pgrep -P "$(cat "$WORK/wrapper")"; }
 # ended_cleanly WHAT PID: the program PID ended with status 0, leaving no shared memory.
 ended_cleanly() {
@@ -33,11 +36,7 @@ ended_cleanly() {
   rm "$WORK/status" "$WORK/wrapper"
 }
 
-# One step a second: a fresh start's window stays black for a second, then the first head shows
-# in the top row.
 top=1920x20+0+0
-printf '#!/bin/sh\nexec "%s" "$@" -speed 1001\n' "$WORK/saver" >"$WORK/slow_saver"
-chmod +x "$WORK/slow_saver"
 black() { [ "$(colour_counts "$(shot screen)" | cut -d' ' -f2-)" = "0 0 0" ]; }
 settings() { sqlite3 "$QUELLAR_REGISTRY" "SELECT name, hex(data) FROM registry_values"; }
 # Its log to a file: a helper of it that outlives a failed test would hold the test's output.

@@ -39,7 +39,6 @@ TEST(CommandLineTest, EachCommandLineAsksForOneThing) {
   const Case cases[] = {
       {{}, nullptr, "standard"},
       {{"/s", "--root"}, nullptr, "standard"},
-      {{"/c:1312", "--window-id", "0x10"}, nullptr, "standard"},
       {{"-s"}, nullptr, "standard"},
       {{"/p", "--help"}, nullptr, "standard"},
       {{"--help", "--root"}, nullptr, "usage"},
