@@ -15,6 +15,10 @@ namespace quellar::engine {
 // The application title; it also names the registry key.
 inline constexpr const char* kAppTitle = "QuellarScreensaver";
 
+// The settings of a run that finds none stored, and that Home restores.
+inline constexpr std::int16_t kDefaultInterval = 41;
+inline constexpr std::int16_t kDefaultChain = 28;
+
 // Bitmap resources.
 inline constexpr std::int16_t kGlyphSheet = 101;
 inline constexpr std::int16_t kFailBox = 102;

@@ -8,9 +8,6 @@
 namespace quellar::engine {
 namespace {
 
-constexpr std::int16_t kDefaultInterval = 41;
-constexpr std::int16_t kDefaultChain = 28;
-
 // The number right-aligned in a field of `width` characters, after `label`, with a trailing
 // space that the display shows as a blank cell.
 std::string Message(const char* label, std::int32_t number, std::size_t width) {

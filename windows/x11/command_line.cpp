@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "engine/engine.h"
+
 namespace quellar::x11 {
 namespace {
 
@@ -23,10 +25,6 @@ std::string_view OptionName(std::string_view argument) {
   if (argument.starts_with("-")) return argument.substr(1);
   return {};
 }
-
-// The settings of a run that finds none stored; --defaults gives them to a guest.
-constexpr std::int16_t kDefaultSpeed = 41;
-constexpr std::int16_t kDefaultChain = 28;
 
 constexpr std::array<std::string_view, 6> kGuestOptions = {
     "root", "window-id", "speed", "chain", "no-random-deleting", "defaults"};
@@ -120,8 +118,8 @@ class GuestParser {
 
   void TakeDefaultsForTheRest() {
     GuestOverrides& overrides = request_.overrides;
-    overrides.speed = overrides.speed.value_or(kDefaultSpeed);
-    overrides.chain = overrides.chain.value_or(kDefaultChain);
+    overrides.speed = overrides.speed.value_or(engine::kDefaultInterval);
+    overrides.chain = overrides.chain.value_or(engine::kDefaultChain);
     overrides.randomDeleting = overrides.randomDeleting.value_or(true);
   }
 
