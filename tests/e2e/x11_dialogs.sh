@@ -59,13 +59,27 @@ for answer in "xdotool key Return" 'kill -HUP $DIALOG_PID'; do
 done
 [ ! -e "$QUELLAR_REGISTRY" ] || fail "the notice opened the settings store"
 
-# The dialogs come from a module beside the program: missing or not loadable, one line says so.
+# The dialogs come from a module beside the program: missing, not loadable, cut short (an
+# upgrade written halfway) or altered, one line says so, before anything maps it.
 mkdir "$WORK/bare" && cp "$QUELLAR" "$WORK/bare/quellar"
-for module in missing "not a module"; do
-  [ "$module" = missing ] || echo "$module" >"$WORK/bare/quellar-dialogs.so"
-  status=0 && "$WORK/bare/quellar" /c 2>"$WORK/stderr" || status=$?
+MODULE=$(dirname "$QUELLAR")/quellar-dialogs.so
+COPY=$WORK/bare/quellar-dialogs.so
+code=$((0x$(objdump -h "$MODULE" | awk '$2 == ".text" { print $6 }')))
+flipped=$(($(od -An -tu1 -j "$code" -N1 "$MODULE") ^ 255))
+for module in "missing:missing" "not a module:not a shared object" "cut short:cut short" \
+  "altered:altered"; do
+  case "${module%%:*}" in
+    "not a module") echo "not a module" >"$COPY" ;;
+    "cut short") head -c 16384 "$MODULE" >"$COPY" ;;
+    altered)
+      cp "$MODULE" "$COPY"
+      printf "\\$(printf %03o "$flipped")" | dd of="$COPY" bs=1 seek="$code" conv=notrunc status=none
+      ;;
+  esac
+  status=0 && timeout 10 "$WORK/bare/quellar" /c 2>"$WORK/stderr" || status=$?
   [ "$status" = 1 ] && [ "$(wc -l <"$WORK/stderr")" = 1 ] &&
-    grep -q "quellar: .*dialogs module.*quellar-dialogs.so" "$WORK/stderr" ||
-    fail "a module $module: status $status, $(cat "$WORK/stderr")"
+    grep -q "quellar: .*dialogs module.*quellar-dialogs.so" "$WORK/stderr" &&
+    grep -q "${module#*:}" "$WORK/stderr" ||
+    fail "a module ${module%%:*}: status $status, $(cat "$WORK/stderr")"
 done
 note "dialogs: ok"

@@ -11,8 +11,13 @@
 
 namespace quellar::x11 {
 
-// A module that is missing, cannot be loaded, or is not of this build; the message says which
-// and where.
+// The digest of the dialogs module built with the program (loaded_image_digest.h), which the
+// build writes into the program once the module is linked: a module cut short by a half-written
+// upgrade, or altered, is refused before it is mapped.
+extern const char kDialogsModuleDigest[];
+
+// A module that is missing, cut short, altered, cannot be loaded, or is not of this build; the
+// message says which and where.
 class DialogsModuleError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

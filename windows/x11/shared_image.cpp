@@ -26,15 +26,16 @@ bool SharedImage::Attach(const PixelFormat& format, std::int32_t width, std::int
   segment_.shmid = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
   if (segment_.shmid < 0) return false;
   void* address = shmat(segment_.shmid, nullptr, 0);
-  if (address != reinterpret_cast<void*>(-1)) {
-    segment_.shmaddr = image_->data = static_cast<char*>(address);
-    segment_.readOnly = True;
-    // A refusal comes as a protocol error, not as the call's result.
-    ErrorTrap trap(display_);
-    attached_ = XShmAttach(display_, &segment_) != 0 && !trap.Failed();
-  }
-  // Both sides hold the segment now, or the server never will.
+  // Marked for removal before anything can end the process (a lost connection ends it inside
+  // the attach's round trip): Linux still lets the server attach a marked segment by its id
+  // while we hold it, and the segment goes when the last of the two detaches.
   shmctl(segment_.shmid, IPC_RMID, nullptr);
+  if (address == reinterpret_cast<void*>(-1)) return false;
+  segment_.shmaddr = image_->data = static_cast<char*>(address);
+  segment_.readOnly = True;
+  // A refusal comes as a protocol error, not as the call's result.
+  ErrorTrap trap(display_);
+  attached_ = XShmAttach(display_, &segment_) != 0 && !trap.Failed();
   return attached_;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // An XImage whose pixels lie in a System V shared-memory segment that the X server has
-// attached as well. The segment is marked for removal as soon as both sides hold it, so it
-// disappears with the last of them, even when the process is killed.
+// attached as well. The segment is marked for removal as soon as this process holds it, before
+// the server attaches it, so it disappears with the last of the two however the process ends.
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
