@@ -4,11 +4,11 @@
 ;   makensis -DSCR32=<win32 Quellar.scr> -DSCR64=<win64 Quellar.scr> -DOUTFILE=<setup.exe>
 ; Switches: /S silent; /NOCURRENT leaves the current screen saver as it is. Making it current
 ; records, for the user, what ScreenSaveActive was before (RECORD_KEY).
-; The uninstaller (/S silent) gives the user's selection back while it is still ours: it removes
-; SCRNSAVE.EXE and puts ScreenSaveActive back as recorded. It ends the running copies of the
-; screen saver (running_copies.nsh) before it removes the file; one it cannot end goes at the
-; next restart, which it says. /REMOVESETTINGS also removes the settings (else kept for a later
-; install), once no copy runs that could write them back.
+; The uninstaller (/S silent) gives the user's selection back while it is still ours (no
+; SCRNSAVE.EXE, ScreenSaveActive as recorded), ends the running copies of the screen saver
+; (running_copies.nsh), then removes the file; one it cannot end keeps the file until the next
+; restart, which it says. /REMOVESETTINGS also removes the settings (else kept for a later
+; install), after the copies have ended, so that none writes them back.
 
 Unicode true
 SetCompressor /SOLID lzma

@@ -2,7 +2,7 @@
 ; full-screen run, a preview in the control panel, the settings dialog): a running copy keeps its
 ; file from being deleted, and one that ends later may write the settings back. A copy is any
 ; process whose image is the installed file; Windows starts it by its short name, so the names
-; are compared in that form. Uses $0-$3 and $R5-$R9.
+; are compared in that form. Uses $0-$3 and $R5-$R8.
 
 !define GW_HWNDNEXT 2
 !define GW_CHILD 5
@@ -21,10 +21,9 @@
 ; Ends every running copy: first as a user would, by asking each of its windows to close, which
 ; ends a run with the desktop given back (pointer, the screen-saver flag) and a dialog with its
 ; settings stored; after a short wait, whatever still runs (a copy that hangs, or one on a desktop
-; the walk does not reach) by force. $R9: how many copies had to be ended by force.
+; the walk does not reach) by force.
 Function un.EndRunningCopies
   GetFullPathName /SHORT $R8 "$SYSDIR\${SCR}"
-  StrCpy $R9 0
   StrCmp $R8 "" done
   Call un.CloseCopyWindows
   ${For} $R5 1 ${CLOSE_TENTHS}
@@ -35,16 +34,14 @@ Function un.EndRunningCopies
   ${Next}
   StrCpy $R6 force
   Call un.VisitCopies
-  StrCpy $R9 $R7
   ; A run ended by force has left the flag set.
   System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVERRUNNING}, i 0, *i, i 0)"
   done:
 FunctionEnd
 
-; Posts WM_CLOSE, as Alt+F4 or a preview's host does, to each shown window of a copy that stands
-; on its own: a top-level window, or a preview's window inside its host (a copy's controls are
-; its own business). The windows are all found before any is asked, so that none goes away
-; under the walk.
+; Posts WM_CLOSE, as Alt+F4 does, to each shown window of a copy that stands on its own: a
+; top-level window, or a preview's window inside its host (a copy's controls are its own
+; business). The windows are all found before any is asked, so that none goes away under the walk.
 Function un.CloseCopyWindows
   Push ""
   System::Call "user32::GetDesktopWindow() p.R7"

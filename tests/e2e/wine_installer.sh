@@ -21,13 +21,15 @@ SETTINGS_KEYS=("$QUELLAR_KEY /reg:64" "$QUELLAR_KEY /reg:32"
   "$STORE\\WOW6432Node\\Tovenlab\\QuellarScreensaver /reg:64")
 
 # value KEY NAME: the data of one value, "none" when it is missing.
-value() { wine_run reg query "$1" /v "$2" 2>/dev/null | sed -nE "s/^ +$2 +REG_[A-Z_]+ +//p" || echo none; }
+value() {
+  wine_run reg query "$1" /v "$2" 2>/dev/null | sed -nE "s/^ +$2 +REG_[A-Z_]+ +//p" || echo none
+}
 # choose SCREEN_SAVER ACTIVE: the user's current screen saver and ScreenSaveActive.
 choose() { for v in "SCRNSAVE.EXE /d $1" "ScreenSaveActive /d $2"; do
   wine_run reg add "$DESKTOP" /v $v /f >/dev/null; done; }
 install() { wine_run "$QUELLAR_SETUP" /S "$@" || fail "the installer $* failed"; }
 # The uninstaller copies itself away and returns at once: its end is the Wine server's, which
-# must not be one of wine-run's, which linger.
+# must not be one of wine-run's, which linger. The server ends once no program runs.
 uninstall() {
   wine 'C:\Program Files\Quellar\Uninstall.exe' /S "$@" && wineserver -w ||
     fail "the uninstaller $* failed"
@@ -103,7 +105,6 @@ wait_for 20 bash -c "[ \$(xdotool search --onlyvisible --name '$SETTINGS_TITLE' 
   wait_for 20 grep -q placed "$WORK/host" || fail "the copies do not start"
 kill -STOP $HUNG
 uninstall /REMOVESETTINGS
-kill -CONT $HUNG
 for copy in RUN HOST DIALOG; do wait ${!copy} || fail "the $copy did not close in order"; done
 expect_gone
 expect_desktop none none "with copies running"
