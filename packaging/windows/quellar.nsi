@@ -6,9 +6,9 @@
 ; records, for the user, what ScreenSaveActive was before (RECORD_KEY).
 ; The uninstaller (/S silent) gives the user's selection back while it is still ours (no
 ; SCRNSAVE.EXE, ScreenSaveActive as recorded), ends the running copies of the screen saver
-; (running_copies.nsh), then removes the file; one it cannot end keeps the file until the next
-; restart, which it says. /REMOVESETTINGS also removes the settings (else kept for a later
-; install), after the copies have ended, so that none writes them back.
+; (running_copies.nsh), then removes the file; a file still in use goes at the next restart,
+; which it says. /REMOVESETTINGS also removes the settings (else kept for a later install),
+; after ending the copies, so that none writes them back.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -172,8 +172,8 @@ Section "un.-Screen saver"
   Call un.EndRunningCopies
   Delete /REBOOTOK "$SYSDIR\${SCR}"
   ${If} ${RebootFlag}
-    MessageBox MB_ICONEXCLAMATION "${PRODUCT} is still running and could not be ended. \
-        $SYSDIR\${SCR} will be removed when Windows restarts." /SD IDOK
+    MessageBox MB_ICONEXCLAMATION "$SYSDIR\${SCR} is still in use and cannot be removed now. \
+        It will be removed when Windows restarts." /SD IDOK
   ${EndIf}
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
