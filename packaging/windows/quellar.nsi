@@ -165,7 +165,7 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-Section "un.-Screen saver"
+Section "-un.Screen saver"
   !insertmacro NativeView
   ; First, so that Windows starts no new copy of what goes.
   Call un.GiveSelectionBack

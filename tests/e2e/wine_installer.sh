@@ -21,9 +21,7 @@ SETTINGS_KEYS=("$QUELLAR_KEY /reg:64" "$QUELLAR_KEY /reg:32"
   "$STORE\\WOW6432Node\\Tovenlab\\QuellarScreensaver /reg:64")
 
 # value KEY NAME: the data of one value, "none" when it is missing.
-value() {
-  wine_run reg query "$1" /v "$2" 2>/dev/null | sed -nE "s/^ +$2 +REG_[A-Z_]+ +//p" || echo none
-}
+value() { wine_run reg query "$1" /v "$2" 2>/dev/null | sed -nE "s/^ +$2 +REG_\w+ +//p" || echo none; }
 # choose SCREEN_SAVER ACTIVE: the user's current screen saver and ScreenSaveActive.
 choose() { for v in "SCRNSAVE.EXE /d $1" "ScreenSaveActive /d $2"; do
   wine_run reg add "$DESKTOP" /v $v /f >/dev/null; done; }
