@@ -2,8 +2,13 @@
 ; on into the system directory, makes it the current screen saver, and registers an uninstaller
 ; in Apps & features. scripts/installer passes the two screen savers and the output:
 ;   makensis -DSCR32=<win32 Quellar.scr> -DSCR64=<win64 Quellar.scr> -DOUTFILE=<setup.exe>
-; Switches: /S silent; /NOCURRENT leaves the current screen saver as it is. The uninstaller: /S
-; silent; /REMOVESETTINGS also removes the settings (else kept for a later install).
+; Switches: /S silent; /NOCURRENT leaves the current screen saver as it is. Making it current
+; records, for the user, what ScreenSaveActive was before (RECORD_KEY).
+; The uninstaller (/S silent) gives the user's selection back while it is still ours (no
+; SCRNSAVE.EXE, ScreenSaveActive as recorded), ends the running copies of the screen saver
+; (running_copies.nsh), then removes the file; a file still in use goes at the next restart,
+; which it says. /REMOVESETTINGS also removes the settings (else kept for a later install),
+; after ending the copies, so that none writes them back.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -26,6 +31,12 @@ SetDateSave off
 ; Where Windows keeps a standard user's writes to the machine key (the 64-bit screen saver keeps
 ; them there too), for programs of 64 and of 32 bits.
 !define VIRTUAL_STORE "Software\Classes\VirtualStore\MACHINE\SOFTWARE"
+; Per user, beside the value it describes: ScreenSaveActiveSet (1) says that an install made the
+; screen saver current, and ScreenSaveActive holds the data the user's value had before, absent
+; when there was none.
+!define RECORD_KEY "Software\Tovenlab\QuellarSetup"
+!define SPI_SETSCREENSAVEACTIVE 17
+!include running_copies.nsh
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -75,6 +86,20 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
   ${EndIf}
 !macroend
 
+; $2: 1 when the user's current screen saver is the installed file, else 0. Windows' own
+; settings store it by its short name; one set by hand may use the long one.
+!macro SelectionIsOurs
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  GetFullPathName /SHORT $1 "$SYSDIR\${SCR}"
+  StrCpy $2 0
+  ${If} $0 != ""
+    ${If} $0 == $1
+    ${OrIf} $0 == "$SYSDIR\${SCR}"
+      StrCpy $2 1
+    ${EndIf}
+  ${EndIf}
+!macroend
+
 Section "-Screen saver" SecFiles
   !insertmacro NativeView
   SetOutPath "$SYSDIR"
@@ -101,13 +126,34 @@ SectionEnd
 
 Section "Make it the current screen saver" SecCurrent
   !insertmacro NativeView
+  Call RecordScreenSaveActive
   ; By its short name, as Windows' own screen-saver settings store it.
   GetFullPathName /SHORT $0 "$SYSDIR\${SCR}"
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
   ; Tells the running session, which would otherwise notice only at the next sign-in.
-  System::Call "user32::SystemParametersInfoW(i 17, i 1, p 0, i 2)"
+  System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i 2)"
 SectionEnd
+
+; Records ScreenSaveActive as it is before this install sets it. An earlier install's record
+; stays while its selection does: the value then is that install's own 1.
+Function RecordScreenSaveActive
+  !insertmacro SelectionIsOurs
+  ReadRegDWORD $3 HKCU "${RECORD_KEY}" "ScreenSaveActiveSet"
+  ${If} $2 = 1
+  ${AndIf} $3 = 1
+    Return
+  ${EndIf}
+  DeleteRegKey HKCU "${RECORD_KEY}"
+  ClearErrors
+  ReadRegStr $3 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+  ; Not there at all: an error and no data (a number stored as such reads as its digits).
+  ${IfNot} ${Errors}
+  ${OrIf} $3 != ""
+    WriteRegStr HKCU "${RECORD_KEY}" "ScreenSaveActive" $3
+  ${EndIf}
+  WriteRegDWORD HKCU "${RECORD_KEY}" "ScreenSaveActiveSet" 1
+FunctionEnd
 
 Function .onInit
   !insertmacro RequireAdministrator
@@ -119,20 +165,44 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-Section "un.-Screen saver"
+Section "-un.Screen saver"
   !insertmacro NativeView
-  ; Windows would start a screen saver that is no longer there: the selection goes with the file.
-  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  GetFullPathName /SHORT $1 "$SYSDIR\${SCR}"
-  ${If} $0 == $1
-  ${OrIf} $0 == "$SYSDIR\${SCR}"
-    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ; First, so that Windows starts no new copy of what goes.
+  Call un.GiveSelectionBack
+  Call un.EndRunningCopies
+  Delete /REBOOTOK "$SYSDIR\${SCR}"
+  ${If} ${RebootFlag}
+    MessageBox MB_ICONEXCLAMATION "$SYSDIR\${SCR} is still in use and cannot be removed now. \
+        It will be removed when Windows restarts." /SD IDOK
   ${EndIf}
-  Delete "$SYSDIR\${SCR}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
+
+; While the selection is ours: Windows would start a screen saver that is no longer there, so
+; the selection goes with the file, and ScreenSaveActive is put back as it was before the install
+; that set it, in the running session too. The record goes in any case.
+Function un.GiveSelectionBack
+  !insertmacro SelectionIsOurs
+  ReadRegDWORD $3 HKCU "${RECORD_KEY}" "ScreenSaveActiveSet"
+  ${If} $2 = 1
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${If} $3 = 1
+      ClearErrors
+      ReadRegStr $0 HKCU "${RECORD_KEY}" "ScreenSaveActive"
+      ${If} ${Errors}
+        DeleteRegValue HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+      ${Else}
+        WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" $0
+      ${EndIf}
+      ${IfThen} $0 != 1 ${|} StrCpy $0 0 ${|}
+      System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i r0, p 0, i 2)"
+    ${EndIf}
+  ${EndIf}
+  DeleteRegKey HKCU "${RECORD_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Tovenlab"
+FunctionEnd
 
 ; Off unless asked for: the settings stay for a later install.
 Section /o "un.Remove the settings" SecRemoveSettings

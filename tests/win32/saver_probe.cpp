@@ -11,6 +11,8 @@
 //   preview SAVER    plays the host: starts "SAVER /p <window>" in a window of 152 x 112, waits
 //                    for the saver's window to be placed in it, destroys it and expects the
 //                    saver to end with exit code 0
+//   host SAVER       plays the host as preview does, prints "placed" and keeps the window until
+//                    another program ends the saver, which must end with exit code 0
 
 #include <windows.h>
 
@@ -117,7 +119,10 @@ std::string DescribeChild(HWND host, DWORD saverProcess) {
   return text;
 }
 
-int HostPreview(const std::string& saverPath) {
+// Who ends the preview: the host, by destroying its window, or another program.
+enum class PreviewEnd { ByHost, ByOther };
+
+int HostPreview(const std::string& saverPath, PreviewEnd end) {
   const HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_VISIBLE, 40, 40,
                                     kHostWidth, kHostHeight, nullptr, nullptr, nullptr, nullptr);
   std::string command =
@@ -138,9 +143,14 @@ int HostPreview(const std::string& saverPath) {
     }
     seen = DescribeChild(host, saver.dwProcessId);
   }
-  DestroyWindow(host);
+  if (end == PreviewEnd::ByHost) {
+    DestroyWindow(host);
+  } else {
+    std::printf("placed\n");
+    std::fflush(stdout);
+  }
   DWORD exitCode = 1;
-  if (!PumpUntilEnded(saver.hProcess, kTimeout)) {
+  if (!PumpUntilEnded(saver.hProcess, end == PreviewEnd::ByHost ? kTimeout : INFINITE)) {
     TerminateProcess(saver.hProcess, 3);
     return Fail("the saver did not end when its window was destroyed");
   }
@@ -171,9 +181,10 @@ int OnWindow(const std::string& verb, const char* caption) {
 int main(int argc, char** argv) {
   const std::string verb = argc > 1 ? argv[1] : "";
   if (argc == 2 && verb == "spi") return PrintSaverRunning();
-  if (argc == 3 && verb == "preview") return HostPreview(argv[2]);
+  if (argc == 3 && verb == "preview") return HostPreview(argv[2], PreviewEnd::ByHost);
+  if (argc == 3 && verb == "host") return HostPreview(argv[2], PreviewEnd::ByOther);
   if (argc == 3) return OnWindow(verb, argv[2]);
   return Fail(
-      "usage: saver_probe spi | window|close|repaint|displaychange|pointer CAPTION | preview "
-      "SAVER");
+      "usage: saver_probe spi | window|close|repaint|displaychange|pointer CAPTION | "
+      "preview|host SAVER");
 }
