@@ -74,8 +74,12 @@ void Engine::ReadSettings() {
   // The four one-byte values always read back as 0..255, so their conversions cannot fail.
   state.skipFailScreen = TextToBoolean(Setting("SysFailScreen", "0", "B")).value_or(kFalse);
   state.closeOnMouseMove = TextToBoolean(Setting("MouseMove", "0", "B")).value_or(kFalse);
-  state.tickInterval = TextToInt16(Setting("speed", "41", "B", kSpeedSetting)).value_or(41);
-  state.chainLength = TextToInt16(Setting("chain", "28", "B", kChainSetting)).value_or(28);
+  state.tickInterval =
+      TextToInt16(Setting("speed", std::to_string(kDefaultInterval), "B", kSpeedSetting))
+          .value_or(kDefaultInterval);
+  state.chainLength =
+      TextToInt16(Setting("chain", std::to_string(kDefaultChain), "B", kChainSetting))
+          .value_or(kDefaultChain);
   state.chainSetting = state.chainLength;
   // Only an edit from outside can store a text that is neither a number nor True/False; it
   // counts as the default.

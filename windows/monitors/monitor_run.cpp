@@ -64,7 +64,6 @@ void MonitorRun::MonitorsChanged() {
   primaryPlatform_.Place(InWindow(layout_.primary), bounds);
   platform_.SetWindowPos(platform_.MainWindow(), kHwndTopmost, bounds.left, bounds.top,
                          Width(bounds), Height(bounds), kSwpShowWindow);
-  KeepFollowersStillThere();
   CoverOthers();
   // Each shows its frame at its place: a follower's back buffer only changes in a tick, which
   // presents it, so a frozen one shows its frozen frame and a new one black.
@@ -80,37 +79,35 @@ void MonitorRun::PlacePrimary() {
   primaryPlatform_.Place(InWindow(layout_.primary), layout_.bounds);
 }
 
-void MonitorRun::KeepFollowersStillThere() {
-  const std::vector<Rect> areas = UncoveredAreas();
-  for (auto follower = followers_.begin(); follower != followers_.end();) {
-    const Rect& monitor = (*follower)->monitor;
-    if (std::any_of(areas.begin(), areas.end(), [&](const Rect& a) { return Same(a, monitor); })) {
-      (*follower)->platform.Place(InWindow(monitor), layout_.bounds);
-      ++follower;
+// Every area gets a follower: the one it had, placed again in the window, or a new one. The
+// followers of areas that went are released.
+void MonitorRun::CoverOthers() {
+  std::vector<std::unique_ptr<Follower>> covering;
+  for (const Rect& area : UncoveredAreas()) {
+    const auto had = std::find_if(followers_.begin(), followers_.end(), [&](const auto& follower) {
+      return follower && Same(follower->monitor, area);
+    });
+    if (had == followers_.end()) {
+      covering.push_back(StartFollower(area));
     } else {
-      Release(**follower);
-      follower = followers_.erase(follower);
+      (*had)->platform.Place(InWindow(area), layout_.bounds);
+      covering.push_back(std::move(*had));
     }
   }
-}
-
-void MonitorRun::CoverOthers() {
-  for (const Rect& area : UncoveredAreas()) {
-    const bool covered =
-        std::any_of(followers_.begin(), followers_.end(),
-                    [&](const auto& follower) { return Same(follower->monitor, area); });
-    if (!covered) StartFollower(area);
+  for (const auto& gone : followers_) {
+    if (gone) Release(*gone);
   }
+  followers_ = std::move(covering);
+  FollowSettings();
 }
 
-void MonitorRun::StartFollower(Rect monitor) {
+std::unique_ptr<MonitorRun::Follower> MonitorRun::StartFollower(Rect monitor) {
   nextSeed_ += kSeedStep;
   auto follower =
       std::make_unique<Follower>(platform_, monitor, InWindow(monitor), layout_.bounds, nextSeed_);
   follower->engine.state.runMode = engine::kRunFullScreen;
   follower->engine.StartEngine();
-  followers_.push_back(std::move(follower));
-  FollowSettings();
+  return follower;
 }
 
 void MonitorRun::Release(Follower& follower) {

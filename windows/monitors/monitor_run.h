@@ -50,10 +50,9 @@ class MonitorRun {
   };
 
   void PlacePrimary();
-  // Releases the followers whose monitors went, and places the others in the window again.
-  void KeepFollowersStillThere();
+  // Gives every monitor but the primary a follower, keeping those of monitors still there.
   void CoverOthers();
-  void StartFollower(Rect monitor);
+  std::unique_ptr<Follower> StartFollower(Rect monitor);
   void Release(Follower& follower);
   Rect InWindow(Rect monitor) const;
   std::vector<Rect> UncoveredAreas() const;
