@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/rain_run.h"
-#include "windows/memory/window_frame.h"
+#include "platforms/memory/window_frame.h"
 
 namespace quellar::bench {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "registry/sqlite/sqlite_store.h"
-#include "windows/memory/memory_run.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::bench {
 

@@ -17,9 +17,9 @@
 #include <string>
 
 #include "bench/rain_run.h"
-#include "windows/x11/display.h"
-#include "windows/x11/main_window.h"
-#include "windows/x11/window_surface.h"
+#include "platforms/x11/display.h"
+#include "platforms/x11/main_window.h"
+#include "platforms/x11/window_surface.h"
 
 namespace quellar::bench {
 namespace {

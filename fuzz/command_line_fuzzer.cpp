@@ -4,7 +4,7 @@
 #include "fuzz/number_model.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "windows/memory/memory_run.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::fuzz {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "windows/process_end.h"
-#include "windows/settings_port.h"
+#include "platforms/process_end.h"
+#include "platforms/settings_port.h"
 
 namespace quellar::test {
 

@@ -27,8 +27,8 @@
 #include "registry/sqlite/store_file.h"
 #include "tests/registry/store_support.h"
 #include "tests/settings/fake_settings_port.h"
-#include "windows/frm_settings.h"
-#include "windows/memory/memory_run.h"
+#include "platforms/frm_settings.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/timers/form_timers.h"
+#include "platforms/timers/form_timers.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "engine/virtual_keys.h"
 #include "run_fixture.h"
-#include "windows/monitors/monitor_list.h"
+#include "platforms/monitors/monitor_list.h"
 
 namespace quellar::testing_support {
 namespace {

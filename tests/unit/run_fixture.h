@@ -13,7 +13,7 @@
 #include "engine/engine.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "windows/memory/memory_run.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::testing_support {
 

@@ -1,7 +1,7 @@
 // Pixel surfaces: copies clipped to both sides, windows sent only what changed, and bitmap
 // resources that must be whole.
 
-#include "windows/softgdi/soft_gdi.h"
+#include "platforms/softgdi/soft_gdi.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

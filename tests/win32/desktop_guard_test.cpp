@@ -1,7 +1,7 @@
 // However a run ends, the desktop gets back what it took. From outside, a run's pointer count
 // can be read only while its thread lives, too short a time after this give-back.
 
-#include "windows/win32/desktop_guard.h"
+#include "platforms/win32/desktop_guard.h"
 
 #include <gtest/gtest.h>
 

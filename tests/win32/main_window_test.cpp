@@ -1,7 +1,7 @@
 // frmMain's real window under the real window manager: its class, its timers and what its
 // procedure does with input and errors.
 
-#include "windows/win32/main_window.h"
+#include "platforms/win32/main_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "windows/win32/process_info.h"
+#include "platforms/win32/process_info.h"
 
 #include <gtest/gtest.h>
 

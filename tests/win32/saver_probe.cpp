@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <string>
 
-#include "windows/win32/win32_handles.h"
+#include "platforms/win32/win32_handles.h"
 
 namespace {
 

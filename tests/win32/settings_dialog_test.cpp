@@ -1,15 +1,15 @@
 // frmSettings' real dialog under the real window manager: the window it is. Its controls, their
 // places and what it does with clicks, keys and the store are the end-to-end scenario's.
 
-#include "windows/win32/settings_dialog.h"
+#include "platforms/win32/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "registry/default_store.h"
-#include "windows/settings_layout.h"
-#include "windows/win32/settings_controls.h"
+#include "platforms/settings_layout.h"
+#include "platforms/win32/settings_controls.h"
 
 namespace quellar::win32 {
 namespace {

@@ -1,6 +1,6 @@
 // Changed boxes become few requests: touching boxes of a column merge, nothing else does.
 
-#include "windows/x11/column_boxes.h"
+#include "platforms/x11/column_boxes.h"
 
 #include <gtest/gtest.h>
 

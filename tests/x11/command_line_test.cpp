@@ -2,7 +2,7 @@
 // untouched, --help and --version, and a guest's window and overrides, with one clear line for
 // what cannot be followed.
 
-#include "windows/x11/command_line.h"
+#include "platforms/x11/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include "registry/mod_registry.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "windows/memory/memory_run.h"
-#include "windows/x11/guest_run.h"
+#include "platforms/memory/memory_run.h"
+#include "platforms/x11/guest_run.h"
 
 namespace quellar::x11 {
 namespace {

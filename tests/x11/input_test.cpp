@@ -3,7 +3,7 @@
 // gtest comes before the X headers, which define None as a macro.
 // clang-format off
 #include <gtest/gtest.h>
-#include "windows/x11/input.h"
+#include "platforms/x11/input.h"
 #include <X11/keysym.h>
 // clang-format on
 

@@ -1,7 +1,7 @@
 // The previous-instance flag: every instance holds the lock; only a newcomer that is alone may
 // say there is none.
 
-#include "windows/x11/instance_lock.h"
+#include "platforms/x11/instance_lock.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

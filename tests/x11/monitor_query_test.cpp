@@ -4,7 +4,7 @@
 // gtest comes before the X headers, which define None as a macro.
 // clang-format off
 #include <gtest/gtest.h>
-#include "windows/x11/monitor_query.h"
+#include "platforms/x11/monitor_query.h"
 // clang-format on
 
 namespace quellar::x11 {

@@ -1,7 +1,7 @@
 // A guest's signals: SIGUSR1 asks for a fresh start, and an end that came with it wins, as
 // xsecurelock sends both when a password lets the user in.
 
-#include "windows/x11/run_signals.h"
+#include "platforms/x11/run_signals.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // gtest comes before the X headers, which define None as a macro.
 // clang-format off
 #include <gtest/gtest.h>
-#include "windows/x11/display.h"
-#include "windows/x11/main_window.h"
-#include "windows/x11/window_surface.h"
+#include "platforms/x11/display.h"
+#include "platforms/x11/main_window.h"
+#include "platforms/x11/window_surface.h"
 // clang-format on
 
 #include <X11/Xutil.h>

@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "windows/x11/display.h"
+#include "platforms/x11/display.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "tools/render/render_options.h"
 #include "tools/render/resident_memory.h"
 #include "tools/render/state_json.h"
-#include "windows/memory/memory_run.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::render {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "windows/softgdi/surface.h"
+#include "platforms/softgdi/surface.h"
 
 namespace quellar::render {
 

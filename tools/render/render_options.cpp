@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "windows/monitors/monitor_list.h"
+#include "platforms/monitors/monitor_list.h"
 
 namespace quellar::render {
 

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "windows/memory/memory_run.h"
+#include "platforms/memory/memory_run.h"
 
 namespace quellar::render {
 
