@@ -9,7 +9,7 @@
 #include <string>
 
 #include "registry/registry_api.h"
-#include "platforms/frm_settings.h"
+#include "platforms/forms/frm_settings.h"
 #include "platforms/softgdi/surface.h"
 
 namespace quellar::gtk {

@@ -4,7 +4,7 @@
 
 #include "platforms/gtk/banner_pixbuf.h"
 #include "platforms/gtk/g_owned.h"
-#include "platforms/settings_layout.h"
+#include "platforms/forms/settings_layout.h"
 
 namespace quellar::gtk {
 namespace {

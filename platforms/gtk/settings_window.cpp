@@ -4,8 +4,8 @@
 
 #include "platforms/gtk/gtk_session.h"
 #include "platforms/gtk/settings_widgets.h"
-#include "platforms/handler_guard.h"
-#include "platforms/process_end.h"
+#include "platforms/forms/handler_guard.h"
+#include "platforms/forms/process_end.h"
 
 namespace quellar::gtk {
 namespace {

@@ -3,7 +3,7 @@
 // frmSettings' handlers.
 
 #include "registry/registry_api.h"
-#include "platforms/frm_settings.h"
+#include "platforms/forms/frm_settings.h"
 #include "platforms/softgdi/surface.h"
 
 namespace quellar::gtk {

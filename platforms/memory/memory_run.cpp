@@ -1,7 +1,7 @@
 #include "platforms/memory/memory_run.h"
 
 #include "engine/runtime_error.h"
-#include "platforms/process_end.h"
+#include "platforms/forms/process_end.h"
 
 namespace quellar::memory {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 #include "platforms/memory/memory_platform.h"
 
 namespace quellar::memory {

@@ -2,7 +2,7 @@
 // Hands the window's events to frmMain's handlers; a repaint shows the last presented frame
 // again.
 
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 #include "platforms/win32/win32_platform.h"
 #include "platforms/win32/window_events.h"
 

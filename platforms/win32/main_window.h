@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "platforms/win32/input_messages.h"
+#include "platforms/win32/input.h"
 #include "platforms/win32/run_end.h"
 #include "platforms/win32/window_class.h"
 #include "platforms/win32/window_events.h"

@@ -5,7 +5,7 @@
 #include <exception>
 #include <utility>
 
-#include "platforms/process_end.h"
+#include "platforms/forms/process_end.h"
 
 namespace quellar::win32 {
 

@@ -1,6 +1,6 @@
 #include "platforms/win32/settings_banner.h"
 
-#include "platforms/settings_layout.h"
+#include "platforms/forms/settings_layout.h"
 #include "platforms/win32/gdi_handle.h"
 #include "platforms/win32/settings_controls.h"
 

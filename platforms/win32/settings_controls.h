@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "platforms/settings_layout.h"
+#include "platforms/forms/settings_layout.h"
 #include "platforms/win32/dialog_fonts.h"
 
 namespace quellar::win32 {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "platforms/process_end.h"
-#include "platforms/settings_layout.h"
+#include "platforms/forms/process_end.h"
+#include "platforms/forms/settings_layout.h"
 #include "platforms/win32/dpi.h"
 #include "platforms/win32/settings_banner.h"
 #include "platforms/win32/settings_controls.h"

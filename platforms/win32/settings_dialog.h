@@ -8,9 +8,9 @@
 #include <string>
 
 #include "registry/registry_api.h"
-#include "platforms/frm_settings.h"
-#include "platforms/handler_guard.h"
-#include "platforms/settings_port.h"
+#include "platforms/forms/frm_settings.h"
+#include "platforms/forms/handler_guard.h"
+#include "platforms/forms/settings_port.h"
 #include "platforms/win32/dialog_fonts.h"
 #include "platforms/win32/gdi_handle.h"
 #include "platforms/win32/settings_controls.h"

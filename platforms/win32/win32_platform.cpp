@@ -1,9 +1,9 @@
 #include "platforms/win32/win32_platform.h"
 
 #include "registry/default_store.h"
-#include "platforms/process_end.h"
-#include "platforms/win32/display_monitors.h"
-#include "platforms/win32/process_info.h"
+#include "platforms/forms/process_end.h"
+#include "platforms/win32/monitor_query.h"
+#include "platforms/win32/program_info.h"
 #include "platforms/win32/settings_dialog.h"
 
 namespace quellar::win32 {
@@ -28,7 +28,7 @@ void Win32Platform::EndProcess() {
 // The process is DPI-aware, so the metrics are pixels and the full-screen surface is the
 // screen at any scaling.
 std::vector<monitors::MonitorInfo> Win32Platform::Monitors() {
-  return DisplayMonitors();
+  return QueryMonitors();
 }
 
 ScreenTwips Win32Platform::ScreenSize() {

@@ -12,9 +12,9 @@
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/win32/desktop_guard.h"
 #include "platforms/win32/gdi_objects.h"
-#include "platforms/win32/instance_mutex.h"
+#include "platforms/win32/instance_lock.h"
 #include "platforms/win32/main_window.h"
-#include "platforms/win32/presented_frame.h"
+#include "platforms/win32/window_surface.h"
 #include "platforms/win32/run_end.h"
 
 namespace quellar::win32 {

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "engine/platform.h"
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 
 namespace quellar::win32 {
 

@@ -10,7 +10,8 @@
 #include <utility>
 
 #include "engine/runtime_error.h"
-#include "platforms/process_end.h"
+#include "platforms/forms/process_end.h"
+#include "platforms/input/key_mapping.h"
 #include "platforms/x11/x_errors.h"
 
 namespace quellar::x11 {
@@ -117,7 +118,7 @@ void EventLoop::Dispatch(XEvent& event) {
 void EventLoop::OnKeyPress(XKeyEvent& event) {
   KeySym keysym = NoSymbol;
   XLookupString(&event, nullptr, 0, &keysym, nullptr);
-  if (const std::optional<std::int16_t> virtualKey = VirtualKeyOf(keysym)) {
+  if (const std::optional<std::int16_t> virtualKey = input::VirtualKeyOf(static_cast<std::uint32_t>(keysym))) {
     form_.Form_KeyDown(*virtualKey, ShiftStateOf(event.state));
   }
 }
@@ -125,7 +126,8 @@ void EventLoop::OnKeyPress(XKeyEvent& event) {
 void EventLoop::OnButtonPress(const XButtonEvent& event) {
   const std::optional<std::int16_t> button = FormButtonOf(event.button);
   if (!button) return;
-  if (clicks_.IsDoubleClick(event.button, event.time, event.x, event.y)) {
+  if (clicks_.IsDoubleClick(event.button, static_cast<std::uint32_t>(event.time), event.x,
+                             event.y)) {
     form_.Form_DblClick();
   } else {
     form_.Form_MouseDown(*button, ShiftStateOf(event.state), static_cast<float>(event.x),

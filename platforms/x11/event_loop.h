@@ -9,7 +9,8 @@
 
 #include <cstdint>
 
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
+#include "platforms/input/click_tracker.h"
 #include "platforms/timers/form_timers.h"
 #include "platforms/x11/input.h"
 #include "platforms/x11/rain_window.h"
@@ -54,7 +55,7 @@ class EventLoop {
   WindowSurface& surface_;
   FrmMain& form_;
   const WindowOwner owner_;
-  ClickTracker clicks_;
+  input::ClickTracker clicks_;
   bool freshStart_ = false;
   static constexpr std::int64_t kMonitorLookInterval = 500 * kNanosecondsPerMillisecond;
   std::int64_t nextMonitorLook_ = 0;

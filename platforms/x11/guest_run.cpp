@@ -4,7 +4,7 @@
 #include <random>
 
 #include "engine/engine.h"
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 #include "platforms/monitors/monitor_run.h"
 #include "platforms/x11/x11_platform.h"
 

@@ -10,8 +10,8 @@
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
-#include "platforms/frm_main.h"
-#include "platforms/process_end.h"
+#include "platforms/forms/frm_main.h"
+#include "platforms/forms/process_end.h"
 #include "platforms/x11/command_line.h"
 #include "platforms/x11/guest_run.h"
 #include "platforms/x11/x11_platform.h"

@@ -9,7 +9,7 @@
 #include "engine/runtime_error.h"
 #include "registry/sqlite/default_store.h"
 #include "resources/embedded.h"
-#include "platforms/process_end.h"
+#include "platforms/forms/process_end.h"
 #include "platforms/softgdi/bmp.h"
 #include "platforms/x11/event_loop.h"
 #include "platforms/x11/host_window.h"

@@ -17,7 +17,7 @@
 
 #include "engine/platform.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/softgdi/soft_gdi.h"
 #include "platforms/timers/form_timers.h"

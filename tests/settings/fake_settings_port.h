@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platforms/process_end.h"
-#include "platforms/settings_port.h"
+#include "platforms/forms/process_end.h"
+#include "platforms/forms/settings_port.h"
 
 namespace quellar::test {
 

@@ -1,7 +1,7 @@
 // frmSettings over a dialog without a toolkit and a private SQLite store: what each stored pair
 // shows, and what closing stores after some clicks, in which order, whichever way it closes.
 
-#include "platforms/frm_settings.h"
+#include "platforms/forms/frm_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,7 @@
 #include "registry/sqlite/store_file.h"
 #include "tests/registry/store_support.h"
 #include "tests/settings/fake_settings_port.h"
-#include "platforms/frm_settings.h"
+#include "platforms/forms/frm_settings.h"
 #include "platforms/memory/memory_run.h"
 
 namespace quellar::test {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "registry/default_store.h"
-#include "platforms/settings_layout.h"
+#include "platforms/forms/settings_layout.h"
 #include "platforms/win32/settings_controls.h"
 
 namespace quellar::win32 {

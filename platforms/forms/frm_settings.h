@@ -8,7 +8,7 @@
 #include <string>
 
 #include "registry/registry_api.h"
-#include "platforms/settings_port.h"
+#include "platforms/forms/settings_port.h"
 
 namespace quellar {
 

@@ -1,4 +1,4 @@
-#include "platforms/win32/instance_mutex.h"
+#include "platforms/win32/instance_lock.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -8,6 +8,6 @@
 
 namespace quellar::win32 {
 
-std::vector<monitors::MonitorInfo> DisplayMonitors();
+std::vector<monitors::MonitorInfo> QueryMonitors();
 
 }  // namespace quellar::win32

@@ -1,4 +1,4 @@
-#include "platforms/win32/presented_frame.h"
+#include "platforms/win32/window_surface.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 
 #include "engine/virtual_keys.h"
 

@@ -1,4 +1,4 @@
-#include "platforms/win32/display_monitors.h"
+#include "platforms/win32/monitor_query.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*clip*/, LPARAM l
 
 }  // namespace
 
-std::vector<monitors::MonitorInfo> DisplayMonitors() {
+std::vector<monitors::MonitorInfo> QueryMonitors() {
   if (auto injected = monitors::MonitorsFromEnvironment()) return *injected;
   std::vector<monitors::MonitorInfo> found;
   EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&found));

@@ -1,4 +1,4 @@
-#include "platforms/win32/process_info.h"
+#include "platforms/win32/program_info.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platforms/win32/input_messages.h"
+#include "platforms/win32/input.h"
 
 #include <cstdint>
 

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "engine/engine.h"
-#include "platforms/frm_main.h"
+#include "platforms/forms/frm_main.h"
 #include "platforms/win32/dpi.h"
 #include "platforms/win32/error_report.h"
 #include "platforms/win32/frm_main_events.h"

@@ -1,4 +1,4 @@
-#include "platforms/frm_settings.h"
+#include "platforms/forms/frm_settings.h"
 
 #include <optional>
 
