@@ -3,13 +3,15 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <system_error>
 #include <limits>
+#include <system_error>
 
 namespace quellar {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -98,9 +100,15 @@ double RoundHalfEven(double value) {
   return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-std::optional<std::int16_t> ToInt16(double value) { return ToRange<std::int16_t>(value); }
-std::optional<std::int32_t> ToInt32(double value) { return ToRange<std::int32_t>(value); }
-std::optional<std::uint8_t> ToByte(double value) { return ToRange<std::uint8_t>(value); }
+std::optional<std::int16_t> ToInt16(double value) {
+  return ToRange<std::int16_t>(value);
+}
+std::optional<std::int32_t> ToInt32(double value) {
+  return ToRange<std::int32_t>(value);
+}
+std::optional<std::uint8_t> ToByte(double value) {
+  return ToRange<std::uint8_t>(value);
+}
 
 std::optional<std::int16_t> TextToInt16(std::string_view text) {
   return TextToRange<std::int16_t>(text);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "registry/sqlite/sqlite_store.h"
 #include "platforms/memory/memory_run.h"
+#include "registry/sqlite/sqlite_store.h"
 
 namespace quellar::bench {
 

@@ -14,8 +14,8 @@ void Engine::DrawCell(std::int16_t glyph, std::int16_t shade, std::int16_t x, st
 }
 
 void Engine::Present() {
-  platform_.BitBlt(state.hdcWindow, 0, 0, state.surfaceWidth, state.surfaceHeight,
-                   state.hdcBuffer, 0, 0, kSrcCopy);
+  platform_.BitBlt(state.hdcWindow, 0, 0, state.surfaceWidth, state.surfaceHeight, state.hdcBuffer,
+                   0, 0, kSrcCopy);
 }
 
 }  // namespace quellar::engine

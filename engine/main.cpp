@@ -48,8 +48,7 @@ void Engine::RunFullScreen() {
   const Handle window = platform_.MainWindow();
   platform_.SetWindowPos(window, kHwndTopmost, 0, 0, width, height, kSwpShowWindow);
   std::int32_t unused = 0;
-  platform_.SystemParameters(kSpiSetScreenSaverRunning, static_cast<std::uint32_t>(-1), unused,
-                             0);
+  platform_.SystemParameters(kSpiSetScreenSaverRunning, static_cast<std::uint32_t>(-1), unused, 0);
   platform_.ShowCursor(false);
 }
 

@@ -46,7 +46,7 @@ inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 
 // What the program knows about its own executable.
 struct ProgramInfo {
-  std::string path;   // directory of the executable, without a trailing separator (a root keeps it)
+  std::string path;  // directory of the executable, without a trailing separator (a root keeps it)
   std::string exeName;  // file name without its extension
   std::string title;
   std::int32_t versionMajor = 0;
@@ -72,10 +72,10 @@ class Platform {
   // reseeds.
   virtual std::uint64_t ClockReading() = 0;
   virtual std::int32_t SystemParameters(std::uint32_t action, std::uint32_t uiParam,
-                                            std::int32_t& pvParam, std::uint32_t winIni) = 0;
+                                        std::int32_t& pvParam, std::uint32_t winIni) = 0;
   virtual std::int32_t ShowCursor(bool show) = 0;
   virtual void ShowMessageBox(const std::string& text, std::uint32_t flags,
-                          const std::string& caption) = 0;
+                              const std::string& caption) = 0;
   virtual registry::RegistryApi& Registry() = 0;
 
   // The rain window frmMain. It is created hidden by its first use.
@@ -85,7 +85,8 @@ class Platform {
                                     std::int32_t y, std::int32_t width, std::int32_t height,
                                     std::uint32_t flags) = 0;
   virtual std::int32_t GetWindowLongValue(Handle window, std::int32_t index) = 0;
-  virtual std::intptr_t SetWindowLongValue(Handle window, std::int32_t index, std::intptr_t value) = 0;
+  virtual std::intptr_t SetWindowLongValue(Handle window, std::int32_t index,
+                                           std::intptr_t value) = 0;
   virtual Handle SetParent(Handle window, Handle parent) = 0;
   virtual bool GetClientRect(Handle window, Rect& rect) = 0;
   virtual void CloseMainWindow() = 0;

@@ -15,7 +15,9 @@ std::int16_t RandomBelow(std::int16_t count, float u) {
 }
 
 // The pixel row of grid row `row` (rows count from 1).
-std::int16_t RowY(std::int32_t row) { return Checked16((row - 1) * 20); }
+std::int16_t RowY(std::int32_t row) {
+  return Checked16((row - 1) * 20);
+}
 
 }  // namespace
 
@@ -96,6 +98,8 @@ void Engine::StepHead(std::int16_t column) {
   }
 }
 
-void Engine::Reseed() { random_.Reseed(platform_.ClockReading()); }
+void Engine::Reseed() {
+  random_.Reseed(platform_.ClockReading());
+}
 
 }  // namespace quellar::engine

@@ -9,8 +9,8 @@ void Engine::Shutdown() {
   std::int32_t unused = 0;
   platform_.SystemParameters(kSpiSetScreenSaverRunning, 0, unused, 0);
   StoreSettings();
-  for (const Handle dc : {state.hdcBuffer, state.hdcGlyphs, state.hdcFailBox, state.hdcOsdFont,
-                          state.hdcHelp}) {
+  for (const Handle dc :
+       {state.hdcBuffer, state.hdcGlyphs, state.hdcFailBox, state.hdcOsdFont, state.hdcHelp}) {
     platform_.DeleteDC(dc);
   }
   platform_.CloseMainWindow();

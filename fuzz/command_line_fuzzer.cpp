@@ -2,9 +2,9 @@
 // the handle of a preview: the longest numeric tail, dropping one leading character at a time.
 
 #include "fuzz/number_model.h"
+#include "platforms/memory/memory_run.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "platforms/memory/memory_run.h"
 
 namespace quellar::fuzz {
 namespace {

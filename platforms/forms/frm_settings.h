@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "registry/registry_api.h"
 #include "platforms/forms/settings_port.h"
+#include "registry/registry_api.h"
 
 namespace quellar {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "registry/registry_api.h"
 #include "platforms/forms/frm_settings.h"
 #include "platforms/softgdi/surface.h"
+#include "registry/registry_api.h"
 
 namespace quellar::gtk {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "platforms/forms/settings_layout.h"
 #include "platforms/gtk/banner_pixbuf.h"
 #include "platforms/gtk/g_owned.h"
-#include "platforms/forms/settings_layout.h"
 
 namespace quellar::gtk {
 namespace {

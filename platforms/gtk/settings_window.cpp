@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "platforms/gtk/gtk_session.h"
-#include "platforms/gtk/settings_widgets.h"
 #include "platforms/forms/handler_guard.h"
 #include "platforms/forms/process_end.h"
+#include "platforms/gtk/gtk_session.h"
+#include "platforms/gtk/settings_widgets.h"
 
 namespace quellar::gtk {
 namespace {

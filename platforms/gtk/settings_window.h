@@ -2,9 +2,9 @@
 // The settings dialog frmSettings on Linux: a GTK window laid out as on Windows, driven by
 // frmSettings' handlers.
 
-#include "registry/registry_api.h"
 #include "platforms/forms/frm_settings.h"
 #include "platforms/softgdi/surface.h"
+#include "registry/registry_api.h"
 
 namespace quellar::gtk {
 

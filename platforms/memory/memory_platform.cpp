@@ -1,9 +1,9 @@
 #include "platforms/memory/memory_platform.h"
 
-#include "resources/embedded.h"
 #include "platforms/forms/frm_main.h"
-#include "platforms/memory/call_log.h"
 #include "platforms/forms/process_end.h"
+#include "platforms/memory/call_log.h"
+#include "resources/embedded.h"
 
 namespace quellar::memory {
 namespace {

@@ -7,13 +7,13 @@
 
 #include <string>
 
-#include "registry/registry_api.h"
 #include "platforms/forms/frm_settings.h"
 #include "platforms/forms/handler_guard.h"
 #include "platforms/forms/settings_port.h"
 #include "platforms/win32/dialog_fonts.h"
 #include "platforms/win32/gdi_handle.h"
 #include "platforms/win32/settings_controls.h"
+#include "registry/registry_api.h"
 
 namespace quellar::win32 {
 

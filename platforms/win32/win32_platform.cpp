@@ -1,10 +1,10 @@
 #include "platforms/win32/win32_platform.h"
 
-#include "registry/default_store.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/win32/monitor_query.h"
 #include "platforms/win32/program_info.h"
 #include "platforms/win32/settings_dialog.h"
+#include "registry/default_store.h"
 
 namespace quellar::win32 {
 

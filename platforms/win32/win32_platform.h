@@ -14,8 +14,8 @@
 #include "platforms/win32/gdi_objects.h"
 #include "platforms/win32/instance_lock.h"
 #include "platforms/win32/main_window.h"
-#include "platforms/win32/window_surface.h"
 #include "platforms/win32/run_end.h"
+#include "platforms/win32/window_surface.h"
 
 namespace quellar::win32 {
 

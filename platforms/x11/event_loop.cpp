@@ -118,7 +118,8 @@ void EventLoop::Dispatch(XEvent& event) {
 void EventLoop::OnKeyPress(XKeyEvent& event) {
   KeySym keysym = NoSymbol;
   XLookupString(&event, nullptr, 0, &keysym, nullptr);
-  if (const std::optional<std::int16_t> virtualKey = input::VirtualKeyOf(static_cast<std::uint32_t>(keysym))) {
+  if (const std::optional<std::int16_t> virtualKey =
+          input::VirtualKeyOf(static_cast<std::uint32_t>(keysym))) {
     form_.Form_KeyDown(*virtualKey, ShiftStateOf(event.state));
   }
 }
@@ -127,7 +128,7 @@ void EventLoop::OnButtonPress(const XButtonEvent& event) {
   const std::optional<std::int16_t> button = FormButtonOf(event.button);
   if (!button) return;
   if (clicks_.IsDoubleClick(event.button, static_cast<std::uint32_t>(event.time), event.x,
-                             event.y)) {
+                            event.y)) {
     form_.Form_DblClick();
   } else {
     form_.Form_MouseDown(*button, ShiftStateOf(event.state), static_cast<float>(event.x),

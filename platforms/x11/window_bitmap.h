@@ -15,8 +15,8 @@
 #include <span>
 #include <vector>
 
-#include "platforms/softgdi/surface.h"
 #include "platforms/softgdi/save_under.h"
+#include "platforms/softgdi/surface.h"
 #include "platforms/x11/shared_image.h"
 #include "platforms/x11/x_image.h"
 #include "platforms/x11/x_owned.h"

@@ -7,8 +7,6 @@
 #include <variant>
 
 #include "engine/runtime_error.h"
-#include "registry/sqlite/default_store.h"
-#include "resources/embedded.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/softgdi/bmp.h"
 #include "platforms/x11/event_loop.h"
@@ -17,6 +15,8 @@
 #include "platforms/x11/monitor_query.h"
 #include "platforms/x11/program_info.h"
 #include "platforms/x11/x_errors.h"
+#include "registry/sqlite/default_store.h"
+#include "resources/embedded.h"
 
 namespace quellar::x11 {
 namespace {

@@ -16,7 +16,6 @@
 #include <string>
 
 #include "engine/platform.h"
-#include "registry/sqlite/sqlite_store.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/softgdi/soft_gdi.h"
@@ -28,6 +27,7 @@
 #include "platforms/x11/run_signals.h"
 #include "platforms/x11/saver_flag.h"
 #include "platforms/x11/window_surface.h"
+#include "registry/sqlite/sqlite_store.h"
 
 namespace quellar::x11 {
 

@@ -21,14 +21,14 @@
 #include <sstream>
 #include <thread>
 
+#include "platforms/forms/frm_settings.h"
+#include "platforms/memory/memory_run.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/default_store.h"
 #include "registry/sqlite/sqlite_store.h"
 #include "registry/sqlite/store_file.h"
 #include "tests/registry/store_support.h"
 #include "tests/settings/fake_settings_port.h"
-#include "platforms/forms/frm_settings.h"
-#include "platforms/memory/memory_run.h"
 
 namespace quellar::test {
 namespace {

@@ -1,7 +1,7 @@
 // Raw keys and presses reach frmMain with Windows' meanings.
 
-#include <gtest/gtest.h>
 #include <X11/keysym.h>
+#include <gtest/gtest.h>
 
 #include <tuple>
 #include <utility>

@@ -2,8 +2,8 @@
 // overlays stay on the primary, and the others follow it.
 
 #include "engine/virtual_keys.h"
-#include "run_fixture.h"
 #include "platforms/monitors/monitor_list.h"
+#include "run_fixture.h"
 
 namespace quellar::testing_support {
 namespace {
@@ -42,9 +42,9 @@ TEST(ArrangeMonitors, PicksThePrimaryAndTheBounds) {
     EXPECT_EQ(Describe(layout.bounds), c.bounds) << c.monitors;
     EXPECT_EQ(layout.others.size(), c.others) << c.monitors;
   }
-  for (const char* malformed : {"", "800x600", "800x600+0", "0x600+0+0", "800x600+0+0**",
-                                "800x600+0+0,", "x600+0+0", "800x600 +0+0", "800x-600+0+0",
-                                "2147483647x10+2147483647+0*", "10x2+0+2147483646"}) {
+  for (const char* malformed :
+       {"", "800x600", "800x600+0", "0x600+0+0", "800x600+0+0**", "800x600+0+0,", "x600+0+0",
+        "800x600 +0+0", "800x-600+0+0", "2147483647x10+2147483647+0*", "10x2+0+2147483646"}) {
     EXPECT_FALSE(ParseMonitorList(malformed)) << malformed;
   }
 }
@@ -90,7 +90,8 @@ TEST_F(MonitorRuns, EveryMonitorShowsItsOwnRainAndThePrimaryTheOverlays) {
   run->RunUntil(3000);
   EXPECT_EQ(Stored("chain", "B") + Stored("speed", "B"), "10031");
   // The window stays where it is while the run ends.
-  EXPECT_THAT(run->Platform().Calls(), testing::Contains("SetWindowPos(65552, -2, -800, 0, 0, 0, 1)"));
+  EXPECT_THAT(run->Platform().Calls(),
+              testing::Contains("SetWindowPos(65552, -2, -800, 0, 0, 0, 1)"));
 }
 
 TEST_F(MonitorRuns, TheFailureSequenceFreezesTheOtherMonitors) {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "platforms/memory/memory_run.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/sqlite_store.h"
-#include "platforms/memory/memory_run.h"
 
 namespace quellar::testing_support {
 

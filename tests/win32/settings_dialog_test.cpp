@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "registry/default_store.h"
 #include "platforms/forms/settings_layout.h"
 #include "platforms/win32/settings_controls.h"
+#include "registry/default_store.h"
 
 namespace quellar::win32 {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "registry/mod_registry.h"
-#include "registry/sqlite/sqlite_store.h"
 #include "platforms/memory/memory_run.h"
 #include "platforms/x11/guest_run.h"
+#include "registry/mod_registry.h"
+#include "registry/sqlite/sqlite_store.h"
 
 namespace quellar::x11 {
 namespace {

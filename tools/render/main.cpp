@@ -4,12 +4,12 @@
 #include <iostream>
 #include <memory>
 
+#include "platforms/memory/memory_run.h"
 #include "registry/sqlite/sqlite_store.h"
 #include "tools/render/png_writer.h"
 #include "tools/render/render_options.h"
 #include "tools/render/resident_memory.h"
 #include "tools/render/state_json.h"
-#include "platforms/memory/memory_run.h"
 
 namespace quellar::render {
 namespace {

@@ -34,7 +34,9 @@ class JsonObject {
     first_ = false;
     return *this;
   }
-  JsonObject& Text(const char* name, const std::string& value) { return Field(name, Quoted(value)); }
+  JsonObject& Text(const char* name, const std::string& value) {
+    return Field(name, Quoted(value));
+  }
   std::string Close() { return out_.str() + "\n}\n"; }
 
  private:
