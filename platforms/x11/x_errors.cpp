@@ -35,7 +35,6 @@ int OnConnectionLost(Display* /*display*/) {
 int OnXError(Display* /*display*/, XErrorEvent* event) {
   ErrorState& state = State();
   if (state.trap != nullptr) {
-    if (!state.trap->failed_) state.trap->errorCode_ = event->error_code;
     state.trap->failed_ = true;
   } else if (!state.pending) {
     state.pending = *event;

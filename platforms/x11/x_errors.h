@@ -37,15 +37,12 @@ class ErrorTrap {
 
   // Waits until the server has answered every request made so far; true when one failed.
   bool Failed();
-  // Only for a trap that caught an error: its code (BadWindow, ...).
-  unsigned char ErrorCode() const { return errorCode_; }
 
  private:
   friend int OnXError(Display* display, XErrorEvent* event);
   Display* display_;
   ErrorTrap* outer_;
   bool failed_ = false;
-  unsigned char errorCode_ = 0;
 };
 
 // The attributes of a window that may have gone (another client's): none when it has.
