@@ -113,9 +113,6 @@ std::optional<std::uint8_t> ToByte(double value) {
 std::optional<std::int16_t> TextToInt16(std::string_view text) {
   return TextToRange<std::int16_t>(text);
 }
-std::optional<std::int32_t> TextToInt32(std::string_view text) {
-  return TextToRange<std::int32_t>(text);
-}
 std::optional<std::uint8_t> TextToByte(std::string_view text) {
   return TextToRange<std::uint8_t>(text);
 }

@@ -30,7 +30,6 @@ std::optional<std::uint8_t> ToByte(double value);
 
 // The same conversions of a text; a text that is not a number fails.
 std::optional<std::int16_t> TextToInt16(std::string_view text);
-std::optional<std::int32_t> TextToInt32(std::string_view text);
 std::optional<std::uint8_t> TextToByte(std::string_view text);
 
 // True or False in any letter case give -1 or 0; a number gives 0 when it is zero and -1
