@@ -200,25 +200,16 @@ void SqliteStore::FinishPendingWrites() {
 
 std::int32_t SqliteStore::CreateKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
                                     std::uint32_t access, HKey& result) {
-  const BudgetedCall call(budget_);
-  std::string path;
-  const std::int32_t named = PathBelow(root, subKey, path);
-  if (named != kErrorSuccess) return named;
-
-  // An existing key needs no write. A missing one is made now or, when the lock cannot be had,
-  // together with the first value written to it.
-  bool exists = false;
-  if (KeyExists(path, exists) != kErrorSuccess || !exists) {
-    const std::int32_t written = Write({path, std::nullopt, 0, {}});
-    if (written != kErrorSuccess && written != kErrorBusy) return written;
-    exists = written == kErrorSuccess;
-  }
-  result = AddHandle(std::move(path), access, !exists);
-  return kErrorSuccess;
+  return OpenHandle(root, subKey, access, result, MissingKey::kCreate);
 }
 
 std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uint32_t /*options*/,
                                   std::uint32_t access, HKey& result) {
+  return OpenHandle(root, subKey, access, result, MissingKey::kFail);
+}
+
+std::int32_t SqliteStore::OpenHandle(HKey root, const std::string& subKey, std::uint32_t access,
+                                     HKey& result, MissingKey missing) {
   const BudgetedCall call(budget_);
   std::string path;
   const std::int32_t named = PathBelow(root, subKey, path);
@@ -226,9 +217,17 @@ std::int32_t SqliteStore::OpenKey(HKey root, const std::string& subKey, std::uin
 
   bool exists = false;
   const std::int32_t looked = KeyExists(path, exists);
-  if (looked != kErrorSuccess) return ReadFailed(looked);
-  if (!exists) return kErrorFileNotFound;
-  result = AddHandle(std::move(path), access, false);
+  if (missing == MissingKey::kFail) {
+    if (looked != kErrorSuccess) return ReadFailed(looked);
+    if (!exists) return kErrorFileNotFound;
+  } else if (looked != kErrorSuccess || !exists) {
+    // An existing key needs no write. A missing one is made now or, when the lock cannot be
+    // had, together with the first value written to it.
+    const std::int32_t written = Write({path, std::nullopt, 0, {}});
+    if (written != kErrorSuccess && written != kErrorBusy) return written;
+    exists = written == kErrorSuccess;
+  }
+  result = AddHandle(std::move(path), access, !exists);
   return kErrorSuccess;
 }
 

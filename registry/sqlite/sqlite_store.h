@@ -98,6 +98,11 @@ class SqliteStore final : public RegistryApi {
   // The path of `subKey` below the open key `root`; the answer is 0, or why there is none.
   std::int32_t PathBelow(HKey root, const std::string& subKey, std::string& path) const;
   HKey AddHandle(std::string path, std::uint32_t access, bool creationPending);
+  enum class MissingKey { kCreate, kFail };
+  // CreateKey and OpenKey: a handle to `subKey` below `root`, which a missing key gets only
+  // where it is created.
+  std::int32_t OpenHandle(HKey root, const std::string& subKey, std::uint32_t access, HKey& result,
+                          MissingKey missing);
   std::int32_t KeyExists(const std::string& path, bool& exists);
   bool IsPending(const std::string& keyPath) const;
   // Writes `write` after the writes still pending, in one transaction; `write` is kept when the

@@ -9,10 +9,11 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "platforms/softgdi/bmp.h"
 #include "resources/embedded.h"
-#include "tools/art/bmp_file.h"
 #include "tools/art/byte_io.h"
 #include "tools/art/image.h"
 
@@ -25,12 +26,26 @@ std::vector<std::uint8_t> ReadResource(const std::string& name) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// The bitmap resources/<name>: 24 bits a pixel, uncompressed, bottom-up, the one form every
-// loader takes. Anything else fails the calling test and gives an empty image.
+// The bitmap resources/<name> as the program's loader reads it. It must be 24 bits a pixel,
+// uncompressed and bottom-up, the one form every loader takes: anything else fails the calling
+// test and gives an empty image.
 Image LoadBitmap(const std::string& name) {
-  const std::optional<Image> image = DecodeBmp(ReadResource(name));
-  if (!image) ADD_FAILURE() << name << " is not a 24-bit bottom-up bitmap";
-  return image.value_or(Image{});
+  const std::vector<std::uint8_t> file = ReadResource(name);
+  const softgdi::DecodedBmp decoded = softgdi::DecodeBmp(file);
+  const auto* surface = std::get_if<softgdi::Surface>(&decoded);
+  const bool bottomUp = static_cast<std::int32_t>(GetU32(file, 22).value_or(0)) > 0;
+  if (surface == nullptr || GetU16(file, 28) != 24 || GetU32(file, 30) != 0 || !bottomUp) {
+    ADD_FAILURE() << name << " is not a 24-bit bottom-up bitmap";
+    return {};
+  }
+  Image image(surface->width, surface->height);
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const softgdi::Pixel pixel = surface->At(x, y);
+      image.Set(x, y, {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel)});
+    }
+  }
+  return image;
 }
 
 struct InkPixel {

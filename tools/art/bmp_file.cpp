@@ -11,8 +11,6 @@ constexpr std::uint32_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize;
 constexpr std::uint32_t kBiRgb = 0;
 // 72 dots per inch, as image editors write it; GDI ignores it.
 constexpr std::uint32_t kPixelsPerMetre = 2835;
-// Far beyond any resource; keeps the size arithmetic of a damaged header in range.
-constexpr std::int32_t kMaxSide = 1 << 14;
 
 std::uint32_t RowStride(int width) {
   return (static_cast<std::uint32_t>(width) * 3u + 3u) & ~3u;
@@ -59,40 +57,6 @@ std::vector<std::uint8_t> EncodeBmp(const Image& image) {
     }
   }
   return out;
-}
-
-std::optional<BmpHeader> ReadBmpHeader(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kPixelOffset || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
-  BmpHeader header;
-  header.fileSize = *GetU32(bytes, 2);
-  header.pixelOffset = *GetU32(bytes, 10);
-  header.width = static_cast<std::int32_t>(*GetU32(bytes, 18));
-  header.height = static_cast<std::int32_t>(*GetU32(bytes, 22));
-  header.bitsPerPixel = *GetU16(bytes, 28);
-  header.compression = *GetU32(bytes, 30);
-  return header;
-}
-
-std::optional<Image> DecodeBmp(std::span<const std::uint8_t> bytes) {
-  const auto header = ReadBmpHeader(bytes);
-  if (!header || header->bitsPerPixel != 24 || header->compression != kBiRgb ||
-      header->pixelOffset != kPixelOffset || header->width <= 0 || header->height <= 0 ||
-      header->width > kMaxSide || header->height > kMaxSide) {
-    return std::nullopt;
-  }
-  const std::uint32_t stride = RowStride(header->width);
-  if (bytes.size() <
-      kPixelOffset + std::size_t{stride} * static_cast<std::size_t>(header->height)) {
-    return std::nullopt;
-  }
-  Image image(header->width, header->height);
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      const std::size_t at = PixelIndex(stride, image.Height(), x, y);
-      image.Set(x, y, {bytes[at + 2], bytes[at + 1], bytes[at]});
-    }
-  }
-  return image;
 }
 
 }  // namespace quellar::art

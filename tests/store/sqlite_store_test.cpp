@@ -5,6 +5,8 @@
 //   QUELLAR_STORE_WRITES=1000 QUELLAR_STORE_ROUNDS=200
 //     build/linux/tests/store/quellar_store_tests --gtest_filter='Processes.*'
 
+#include "registry/sqlite/sqlite_store.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -25,10 +27,9 @@
 #include "platforms/memory/memory_run.h"
 #include "registry/mod_registry.h"
 #include "registry/sqlite/default_store.h"
-#include "registry/sqlite/sqlite_store.h"
 #include "registry/sqlite/store_file.h"
-#include "tests/registry/store_support.h"
 #include "tests/settings/fake_settings_port.h"
+#include "tests/store/store_support.h"
 
 namespace quellar::test {
 namespace {
@@ -154,6 +155,8 @@ void MakeUnfinished(const std::string& file) {
   fs::remove(writer);
 }
 
+constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
+
 struct FileCase {
   const char* name;
   Make make;          // the file before the program opens it
@@ -225,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "41 1016 cannot be read: a write to it is unfinished", ""},
         FileCase{"OtherProgramsLog", MakeWith("PRAGMA journal_mode = WAL; CREATE TABLE t(x)"), "",
                  false, "41 1016 is not a", ""}),
-    [](const auto& param) { return std::string(param.param.name); });
+    kByName);
 
 struct VirtualClock final : StoreClock {
   std::int64_t Milliseconds() override { return now; }
@@ -358,6 +361,7 @@ TEST(Store, AWriteThatFailsIsToldOnceAndChangesNothingElse) {
 }
 
 struct Environment {
+  const char* name;
   const char* quellarRegistry;
   const char* xdgConfigHome;
   const char* home;
@@ -386,13 +390,16 @@ TEST_P(DefaultFile, FollowsTheEnvironment) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, DefaultFile,
-    testing::Values(Environment{"/chosen.db", "/xdg", "/home", "chosen.db"},
-                    Environment{nullptr, "/xdg", "/home", "xdg/quellar/registry.sqlite3"},
-                    Environment{nullptr, nullptr, "/home", "home/.config/quellar/registry.sqlite3"},
-                    // The XDG rules ignore a relative configuration directory.
-                    Environment{nullptr, "xdg", "/home", "home/.config/quellar/registry.sqlite3"},
-                    Environment{nullptr, nullptr, nullptr, "neither QUELLAR_REGISTRY"},
-                    Environment{nullptr, "/plain", nullptr, "its directory cannot be made"}));
+    testing::Values(
+        Environment{"Chosen", "/chosen.db", "/xdg", "/home", "chosen.db"},
+        Environment{"Xdg", nullptr, "/xdg", "/home", "xdg/quellar/registry.sqlite3"},
+        Environment{"Home", nullptr, nullptr, "/home", "home/.config/quellar/registry.sqlite3"},
+        // The XDG rules ignore a relative configuration directory.
+        Environment{"RelativeXdg", nullptr, "xdg", "/home",
+                    "home/.config/quellar/registry.sqlite3"},
+        Environment{"Nowhere", nullptr, nullptr, nullptr, "neither QUELLAR_REGISTRY"},
+        Environment{"XdgIsAFile", nullptr, "/plain", nullptr, "its directory cannot be made"}),
+    kByName);
 
 using Said = std::map<std::string, std::string>;
 

@@ -5,7 +5,7 @@
 
 #include "registry/mod_registry.h"
 #include "registry/virtual_store.h"
-#include "tests/registry/store_support.h"
+#include "tests/store/store_support.h"
 
 namespace quellar::test {
 namespace {
@@ -99,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Value{"", "", kRegSz, "abc"sv, "S", 0, "ab"},
                     Value{"", "", kRegMultiSz, "a\0b\0\0"sv, "S", 0, "a\0b\0"sv},
                     Value{"", "", kRegSz, ""sv, "S", 0, "default"},
-                    Value{"", "", kRegDword, "\x01\0\0\0"sv, "X", 0, "default"}));
+                    Value{"", "", kRegDword, "\x01\0\0\0"sv, "X", 0, "default"}),
+    [](const auto& info) {
+      const Value& v = info.param;
+      return std::string(*v.letter != '\0' ? v.letter : "Raw") + "Read" + v.readLetter + "_" +
+             std::to_string(info.index);
+    });
 
 // The virtual store over the build's store, with machine keys refused to writers as Windows
 // refuses them to a standard user.

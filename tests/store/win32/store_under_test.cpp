@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "registry/win32/win32_store.h"
-#include "tests/registry/store_support.h"
+#include "tests/store/store_support.h"
 
 namespace quellar::test {
 namespace {

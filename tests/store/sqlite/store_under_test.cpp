@@ -1,5 +1,5 @@
 #include "registry/sqlite/sqlite_store.h"
-#include "tests/registry/store_support.h"
+#include "tests/store/store_support.h"
 
 namespace quellar::test {
 
