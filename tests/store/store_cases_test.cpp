@@ -100,10 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Value{"", "", kRegMultiSz, "a\0b\0\0"sv, "S", 0, "a\0b\0"sv},
                     Value{"", "", kRegSz, ""sv, "S", 0, "default"},
                     Value{"", "", kRegDword, "\x01\0\0\0"sv, "X", 0, "default"}),
-    [](const auto& info) {
-      const Value& v = info.param;
+    [](const auto& param) {
+      const Value& v = param.param;
       return std::string(*v.letter != '\0' ? v.letter : "Raw") + "Read" + v.readLetter + "_" +
-             std::to_string(info.index);
+             std::to_string(param.index);
     });
 
 // The virtual store over the build's store, with machine keys refused to writers as Windows
