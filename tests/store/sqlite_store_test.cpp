@@ -1,9 +1,6 @@
 // The SQLite store: files it must not use or write, files it adopts, files it may not write,
 // another process's lock, where its file lives, and the store in real processes: killed
-// writers, and programs using one file at once. The process tests run short here; long on
-// demand, printing their figures:
-//   QUELLAR_STORE_WRITES=1000 QUELLAR_STORE_ROUNDS=200
-//     build/linux/tests/store/quellar_store_tests --gtest_filter='Processes.*'
+// writers, and programs using one file at once (short here; scripts/store-stress runs them long).
 
 #include "registry/sqlite/sqlite_store.h"
 
@@ -155,8 +152,6 @@ void MakeUnfinished(const std::string& file) {
   fs::remove(writer);
 }
 
-constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
-
 struct FileCase {
   const char* name;
   Make make;          // the file before the program opens it
@@ -228,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "41 1016 cannot be read: a write to it is unfinished", ""},
         FileCase{"OtherProgramsLog", MakeWith("PRAGMA journal_mode = WAL; CREATE TABLE t(x)"), "",
                  false, "41 1016 is not a", ""}),
-    kByName);
+    [](const auto& param) { return std::string(param.param.name); });
 
 struct VirtualClock final : StoreClock {
   std::int64_t Milliseconds() override { return now; }
@@ -399,7 +394,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "home/.config/quellar/registry.sqlite3"},
         Environment{"Nowhere", nullptr, nullptr, nullptr, "neither QUELLAR_REGISTRY"},
         Environment{"XdgIsAFile", nullptr, "/plain", nullptr, "its directory cannot be made"}),
-    kByName);
+    [](const auto& param) { return std::string(param.param.name); });
 
 using Said = std::map<std::string, std::string>;
 

@@ -1,5 +1,6 @@
-// What counts as a number, and the longest numeric tail of a command line. The store's tests
-// cover the range conversions.
+// What counts as a number. fuzz/conversions_fuzzer holds every conversion, the longest numeric
+// tail of a command line among them, against fuzz/number_model.h; the store's tests cover the
+// range conversions.
 
 #include "base/conversions.h"
 
@@ -26,18 +27,6 @@ TEST(ConversionTest, NumbersArePlainDecimalsThatADoubleHolds) {
   EXPECT_EQ(TextToBoolean("-0.0"), 0);
   EXPECT_EQ(TextToBoolean("tRUE"), -1);
   EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1"), std::nullopt);
-}
-
-// The tail found at once is the one that dropping leading characters one by one would find.
-TEST(ConversionTest, TheLongestNumberTailIsTheFirstTailThatIsANumber) {
-  for (const std::string text : {"/p 2690548", "/p2690548", "/p", "", "/p 1.2.3", "/p 5.", "x -.5",
-                                 "/p+ 5", "/p --7", " 3 4", "/p 0x10", "a.5", "7 "}) {
-    std::size_t expected = text.size();
-    for (std::size_t start = 0; start < text.size() && expected == text.size(); ++start) {
-      if (ParseNumber(std::string_view(text).substr(start))) expected = start;
-    }
-    EXPECT_EQ(LongestNumberTail(text), expected) << '"' << text << '"';
-  }
 }
 
 }  // namespace

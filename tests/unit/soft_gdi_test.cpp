@@ -49,7 +49,6 @@ TEST(CopyPixelsTest, ClipsToBothSurfaces) {
   }
 }
 
-// The glyph sheet's file, cut short or damaged, is a run-time error that names the resource.
 // Keeps the boxes of each copy that the window is told may have changed.
 class ChangesSeen : public WindowTarget {
  public:
@@ -89,6 +88,7 @@ TEST(WindowCopyTest, BuffersSideBySideSendOnlyTheirOwnChanges) {
   EXPECT_EQ(window.seen[3], std::vector<Box>({{80, 20, 16, 20}}));
 }
 
+// The glyph sheet's file, cut short or damaged, is a run-time error that names the resource.
 TEST(BitmapResourceTest, ADamagedResourceIsARuntimeErrorNamingIt) {
   const std::span<const std::uint8_t> file = resources::EmbeddedBitmap(101);
   SoftGdi gdi;
