@@ -20,6 +20,8 @@
 namespace quellar::art {
 namespace {
 
+using softgdi::Surface;
+
 // The bytes of resources/<name>; empty when the file is missing.
 std::vector<std::uint8_t> ReadResource(const std::string& name) {
   std::ifstream file(std::string(QUELLAR_RESOURCES_DIR) + "/" + name, std::ios::binary);
@@ -28,24 +30,21 @@ std::vector<std::uint8_t> ReadResource(const std::string& name) {
 
 // The bitmap resources/<name> as the program's loader reads it. It must be 24 bits a pixel,
 // uncompressed and bottom-up, the one form every loader takes: anything else fails the calling
-// test and gives an empty image.
-Image LoadBitmap(const std::string& name) {
+// test and gives an empty surface.
+Surface LoadBitmap(const std::string& name) {
   const std::vector<std::uint8_t> file = ReadResource(name);
-  const softgdi::DecodedBmp decoded = softgdi::DecodeBmp(file);
-  const auto* surface = std::get_if<softgdi::Surface>(&decoded);
+  softgdi::DecodedBmp decoded = softgdi::DecodeBmp(file);
   const bool bottomUp = static_cast<std::int32_t>(GetU32(file, 22).value_or(0)) > 0;
-  if (surface == nullptr || GetU16(file, 28) != 24 || GetU32(file, 30) != 0 || !bottomUp) {
-    ADD_FAILURE() << name << " is not a 24-bit bottom-up bitmap";
-    return {};
+  if (std::holds_alternative<Surface>(decoded) && GetU16(file, 28) == 24 && bottomUp) {
+    return std::get<Surface>(std::move(decoded));
   }
-  Image image(surface->width, surface->height);
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      const softgdi::Pixel pixel = surface->At(x, y);
-      image.Set(x, y, {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel)});
-    }
-  }
-  return image;
+  ADD_FAILURE() << name << " is not a 24-bit bottom-up bitmap";
+  return {};
+}
+
+Rgb RgbAt(const Surface& surface, int x, int y) {
+  const softgdi::Pixel pixel = surface.At(x, y);
+  return {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel)};
 }
 
 struct InkPixel {
@@ -53,11 +52,11 @@ struct InkPixel {
 };
 
 // The pixels inside the rectangle that are not `background` (black: the ink), in reading order.
-std::vector<InkPixel> InkIn(const Image& image, const Bounds& area, Rgb background = kBlack) {
+std::vector<InkPixel> InkIn(const Surface& image, const Bounds& area, Rgb background = kBlack) {
   std::vector<InkPixel> ink;
   for (int y = area.top; y < area.bottom; ++y) {
     for (int x = area.left; x < area.right; ++x) {
-      if (image.At(x, y) != background) ink.push_back({x, y});
+      if (RgbAt(image, x, y) != background) ink.push_back({x, y});
     }
   }
   return ink;
@@ -74,10 +73,10 @@ Bounds BoundsOf(const std::vector<InkPixel>& pixels) {
 
 // Every ink pixel is `colour` at some strength, as anti-aliased edges are, and the strongest is
 // `colour` itself within `tolerance`.
-void ExpectInkOfOneColour(const Image& image, const Bounds& area, Rgb colour, int tolerance) {
+void ExpectInkOfOneColour(const Surface& image, const Bounds& area, Rgb colour, int tolerance) {
   Rgb strongest = kBlack;
   for (const InkPixel pixel : InkIn(image, area)) {
-    const Rgb ink = image.At(pixel.x, pixel.y);
+    const Rgb ink = RgbAt(image, pixel.x, pixel.y);
     const double strength = static_cast<double>(ink.g) / colour.g;
     ASSERT_NEAR(ink.r, colour.r * strength, 1.5) << pixel.x << "," << pixel.y;
     ASSERT_NEAR(ink.b, colour.b * strength, 1.5) << pixel.x << "," << pixel.y;
@@ -101,19 +100,19 @@ TEST(BitmapsTest, TheProgramEmbedsTheCommittedFilesAtTheirSizes) {
     const std::vector<std::uint8_t> file = ReadResource(c.name);
     const std::span<const std::uint8_t> embedded = resources::EmbeddedBitmap(c.id);
     EXPECT_TRUE(std::ranges::equal(file, embedded)) << c.name;
-    const Image image = LoadBitmap(c.name);
-    EXPECT_EQ(std::pair(image.Width(), image.Height()), std::pair(c.width, c.height)) << c.name;
+    const Surface image = LoadBitmap(c.name);
+    EXPECT_EQ(std::pair(image.width, image.height), std::pair(c.width, c.height)) << c.name;
   }
 }
 
 // Glyph g in shade s is the 16 x 20 cell at (16 g, 22 s). Glyph 0 erases; every other glyph has
 // one shape in all three bands, which differ only in colour.
 TEST(GlyphSheetTest, GlyphsKeepTheirShapeInEveryBandAndGlyphZeroIsBlack) {
-  const Image sheet = LoadBitmap("glyphs.bmp");
+  const Surface sheet = LoadBitmap("glyphs.bmp");
   const auto shape = [&sheet](int glyph, int shade) {
     std::vector<bool> ink;
     for (int y = 22 * shade; y < 22 * shade + 20; ++y) {
-      for (int x = 16 * glyph; x < 16 * glyph + 16; ++x) ink.push_back(sheet.At(x, y) != kBlack);
+      for (int x = 16 * glyph; x < 16 * glyph + 16; ++x) ink.push_back(sheet.At(x, y) != 0);
     }
     return ink;
   };
@@ -134,7 +133,7 @@ TEST(GlyphSheetTest, GlyphsKeepTheirShapeInEveryBandAndGlyphZeroIsBlack) {
 
 // Cell k of 16 x 40: blank, the digits, A to Y and the colon, pure green, within rows 3 to 36.
 TEST(OsdFontTest, EveryCharacterIsDrawnInItsCellInPureGreen) {
-  const Image font = LoadBitmap("osdfont.bmp");
+  const Surface font = LoadBitmap("osdfont.bmp");
   EXPECT_TRUE(InkIn(font, {0, 0, 16, 40}).empty()) << "the blank";
   for (int cell = 1; cell < 37; ++cell) {
     const std::vector<InkPixel> ink = InkIn(font, {16 * cell, 0, 16 * cell + 16, 40});
@@ -152,9 +151,9 @@ constexpr Rgb kPanelGreen{56, 156, 50};
 TEST(PanelsTest, AreFramedInGreenWithSoftCorners) {
   for (const char* name : {"failbox.bmp", "help.bmp"}) {
     SCOPED_TRACE(name);
-    const Image panel = LoadBitmap(name);
-    const int w = panel.Width();
-    const int h = panel.Height();
+    const Surface panel = LoadBitmap(name);
+    const int w = panel.width;
+    const int h = panel.height;
     // Away from the corners, two pixels of frame along every side, then two of black field.
     for (const auto& [d, colour] : {std::pair{0, kPanelGreen}, std::pair{2, kBlack}}) {
       EXPECT_TRUE(InkIn(panel, {8, d, w - 8, d + 2}, colour).empty() &&
@@ -164,7 +163,7 @@ TEST(PanelsTest, AreFramedInGreenWithSoftCorners) {
           << "at depth " << d;
     }
     for (const auto& [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}) {
-      EXPECT_LT(panel.At(x, y).g, kPanelGreen.g / 2) << "corner " << x << "," << y;
+      EXPECT_LT(RgbAt(panel, x, y).g, kPanelGreen.g / 2) << "corner " << x << "," << y;
     }
     ExpectInkOfOneColour(panel, {0, 0, w, h}, kPanelGreen, 0);
   }
@@ -174,15 +173,15 @@ TEST(PanelsTest, AreFramedInGreenWithSoftCorners) {
 // with their tops at 7, 29, ... 117, starting 14 pixels in; a glyph's ink starts a row or two
 // below a line's top and a pixel or two right of its start.
 TEST(PanelsTest, LetteringStandsWhereTheLayoutPutsIt) {
-  const Image box = LoadBitmap("failbox.bmp");
-  const Bounds words = BoundsOf(InkIn(box, {4, 4, box.Width() - 4, box.Height() - 4}));
-  EXPECT_NEAR(words.left + words.right, box.Width(), 1);
-  EXPECT_NEAR(words.top + words.bottom, box.Height(), 1);
+  const Surface box = LoadBitmap("failbox.bmp");
+  const Bounds words = BoundsOf(InkIn(box, {4, 4, box.width - 4, box.height - 4}));
+  EXPECT_NEAR(words.left + words.right, box.width, 1);
+  EXPECT_NEAR(words.top + words.bottom, box.height, 1);
   EXPECT_NEAR(words.Height(), 18, 2);
-  EXPECT_GT(words.Width(), box.Width() / 2);
-  const Image panel = LoadBitmap("help.bmp");
+  EXPECT_GT(words.Width(), box.width / 2);
+  const Surface panel = LoadBitmap("help.bmp");
   std::vector<std::vector<InkPixel>> lines;
-  for (const InkPixel pixel : InkIn(panel, {4, 4, panel.Width() - 4, panel.Height() - 4})) {
+  for (const InkPixel pixel : InkIn(panel, {4, 4, panel.width - 4, panel.height - 4})) {
     if (lines.empty() || pixel.y > lines.back().back().y + 1) lines.emplace_back();
     lines.back().push_back(pixel);
   }
