@@ -6,14 +6,13 @@ namespace quellar {
 
 using engine::kRunFullScreen;
 
-void FrmMain::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void FrmMain::Form_KeyDown(std::int16_t keyCode) {
   engine_.HandleKey(keyCode);
   run_.FollowSettings();
 }
 
 // A mouse button acts as Escape.
-void FrmMain::Form_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
-                             float /*y*/) {
+void FrmMain::Form_MouseDown() {
   if (engine_.state.runMode != kRunFullScreen) return;
   engine_.HandleKey(engine::kKeyEscape);
 }
@@ -23,8 +22,7 @@ void FrmMain::Form_DblClick() {
 }
 
 // The first seven movements are only counted; the eighth ends the run.
-void FrmMain::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
-                             float /*y*/) {
+void FrmMain::Form_MouseMove() {
   if (engine_.state.runMode != kRunFullScreen || engine_.state.closeOnMouseMove == 0) return;
   if (mouseMoveCount_ <= 6) {
     ++mouseMoveCount_;

@@ -1,7 +1,6 @@
 #pragma once
 // frmMain, the rain window: its event handlers, written once for every platform. A platform
-// turns its native events into these calls, with Windows' meanings (virtual-key codes, button
-// presses, a double click in place of the second press).
+// delivers its window's events to them through FormEvents (frm_main_events.h).
 
 #include <cstdint>
 
@@ -16,15 +15,15 @@ inline constexpr std::int32_t kTmrOsdInterval = 2000;
 
 class FrmMain {
  public:
-  // The window's two timers are the platform's. The window covers every monitor; its input
-  // goes to the primary monitor's engine.
+  // The window's two timers are the platform's. A tick goes to the whole run; input to the
+  // primary monitor's engine, the only one of a preview or a guest.
   FrmMain(monitors::MonitorRun& run, Platform& platform)
       : run_(run), engine_(run.Primary()), platform_(platform) {}
 
-  void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
-  void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+  void Form_KeyDown(std::int16_t keyCode);
+  void Form_MouseDown();
   void Form_DblClick();
-  void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+  void Form_MouseMove();
   void Timer1_Timer();
   void tmrOSD_Timer();
   // The system asks the program to end (a termination signal): a full-screen run ends in order,

@@ -29,7 +29,7 @@ void MemoryRun::Start() {
 
 void MemoryRun::ChangeMonitors(std::vector<monitors::MonitorInfo> monitors) {
   platform_.SetMonitors(std::move(monitors));
-  Guarded([this] { run_.MonitorsChanged(); });
+  Guarded([this] { events_.DisplayChanged(); });
 }
 
 void MemoryRun::Schedule(const ScriptedEvent& event) {
@@ -55,13 +55,9 @@ bool MemoryRun::Step(std::int64_t until) {
   if (!timerDue || *timerDue > until) return false;
   platform_.Timers().AdvanceTo(*timerDue);
   if (const std::optional<TimerId> due = platform_.Timers().TakeDue()) {
-    if (*due == TimerId::Timer1) {
-      ++timer1Ticks_;
-      Guarded([this] { form_.Timer1_Timer(); });
-      if (onTimer1_) onTimer1_(timer1Ticks_);
-    } else {
-      Guarded([this] { form_.tmrOSD_Timer(); });
-    }
+    if (*due == TimerId::Timer1) ++timer1Ticks_;
+    Guarded([&] { events_.Timer(*due); });
+    if (*due == TimerId::Timer1 && onTimer1_) onTimer1_(timer1Ticks_);
   }
   return true;
 }
@@ -97,16 +93,16 @@ void MemoryRun::Deliver(const ScriptedEvent& event) {
   using Kind = ScriptedEvent::Kind;
   switch (event.kind) {
     case Kind::Key:
-      form_.Form_KeyDown(event.code, 0);
+      events_.KeyDown(event.code);
       break;
     case Kind::Button:
-      form_.Form_MouseDown(event.code, 0, event.x, event.y);
+      events_.MouseDown();
       break;
     case Kind::DoubleClick:
-      form_.Form_DblClick();
+      events_.DblClick();
       break;
     case Kind::Move:
-      form_.Form_MouseMove(0, 0, event.x, event.y);
+      events_.MouseMove();
       break;
   }
 }

@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "platforms/forms/frm_main.h"
+#include "platforms/forms/frm_main_events.h"
 #include "platforms/memory/memory_platform.h"
 
 namespace quellar::memory {
@@ -19,9 +20,7 @@ struct ScriptedEvent {
   enum class Kind { Key, Button, DoubleClick, Move };
   std::int64_t at = 0;  // virtual milliseconds
   Kind kind = Kind::Key;
-  std::int16_t code = 0;  // virtual-key code, or button number
-  float x = 0.0f;
-  float y = 0.0f;
+  std::int16_t code = 0;   // a key's virtual-key code
   std::int64_t every = 0;  // comes again this many milliseconds later, and so on; 0: once
 };
 
@@ -69,6 +68,7 @@ class MemoryRun {
   MemoryPlatform platform_;
   monitors::MonitorRun run_;
   FrmMain form_;
+  FrmMainEvents events_{form_};
   // By time; events of the same moment in the order scheduled.
   std::multimap<std::int64_t, ScriptedEvent> script_;
   std::optional<std::int64_t> endedAt_;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platforms/win32/window_events.h"
+#include "platforms/forms/form_events.h"
 
 namespace quellar::win32 {
 
@@ -11,7 +11,7 @@ namespace quellar::win32 {
 bool IsInputMessage(UINT message);
 
 // Delivers an input message to `events`; other messages are ignored.
-void DeliverInput(WindowEvents& events, UINT message, WPARAM wParam, LPARAM lParam);
+void DeliverInput(FormEvents& events, UINT message, WPARAM wParam);
 
 // Windows sends WM_MOUSEMOVE also when the pointer stays put: when a window appears under it
 // or changes above it (Wine sends one as soon as a window is shown). Only a new position is

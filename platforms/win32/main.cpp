@@ -7,9 +7,9 @@
 
 #include "engine/engine.h"
 #include "platforms/forms/frm_main.h"
+#include "platforms/forms/frm_main_events.h"
 #include "platforms/win32/dpi.h"
 #include "platforms/win32/error_report.h"
-#include "platforms/win32/frm_main_events.h"
 #include "platforms/win32/run_end.h"
 #include "platforms/win32/win32_platform.h"
 
@@ -30,7 +30,7 @@ int Run(HINSTANCE instance) {
     win32::Win32Platform platform(instance, runEnd);
     monitors::MonitorRun run(platform, platform, std::random_device{}());
     FrmMain form(run, platform);
-    win32::FrmMainEvents events(form, platform);
+    FrmMainEvents events(form);
     platform.Attach(events);
     runEnd.Guard([&] { run.Main(); });
     // Main returns with no run for the dialog, the notice and unknown switches.

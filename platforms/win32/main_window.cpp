@@ -10,9 +10,10 @@ constexpr int kDesignWidth = 320;
 constexpr int kDesignHeight = 240;
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, RunEnd& runEnd)
+MainWindow::MainWindow(HINSTANCE instance, RunEnd& runEnd, PresentedFrame& frame)
     : instance_(instance),
       runEnd_(runEnd),
+      frame_(frame),
       class_(instance, kClassName, CS_OWNDC | CS_DBLCLKS, &MainWindow::Procedure,
              static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))) {}
 
@@ -82,7 +83,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       [[fallthrough]];
     default:
       if (IsInputMessage(message) && events_ != nullptr && !runEnd_.Ended()) {
-        runEnd_.Guard([&] { DeliverInput(*events_, message, wParam, lParam); });
+        runEnd_.Guard([&] { DeliverInput(*events_, message, wParam); });
         // Alt+F4 and the like still reach the system.
         if (message != WM_SYSKEYDOWN) return 0;
       }
@@ -92,19 +93,27 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // A WM_TIMER can still be queued after its timer was stopped; a stopped timer never fires.
+// Timer1's tick presents everything it draws, so nothing it draws needs keeping for a repaint.
 void MainWindow::OnTimer(WPARAM eventId) {
   const std::optional<TimerId> timer = WindowTimers::FromEventId(eventId);
   if (!timer || !timers_.Running(*timer) || events_ == nullptr || runEnd_.Ended()) return;
-  runEnd_.Guard([&] { events_->Timer(*timer); });
+  const auto fire = [&] { events_->Timer(*timer); };
+  runEnd_.Guard([&] {
+    if (*timer == TimerId::Timer1) {
+      frame_.DuringTick(fire);
+    } else {
+      fire();
+    }
+  });
 }
 
 // Between BeginPaint and EndPaint the window's own DC is clipped to the uncovered part; the
-// picture is copied whole after it.
+// picture is copied whole after it, through the same DC (CS_OWNDC) that frames go to.
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint;
   BeginPaint(hwnd_, &paint);
   EndPaint(hwnd_, &paint);
-  if (events_ != nullptr && !runEnd_.Ended()) runEnd_.Guard([&] { events_->Paint(); });
+  if (!runEnd_.Ended()) frame_.Repaint(GetDC(hwnd_));
 }
 
 }  // namespace quellar::win32

@@ -1,29 +1,30 @@
 #pragma once
 // frmMain's window: a borderless popup with a black background that keeps one device context
 // for its life (CS_OWNDC) and receives double clicks (CS_DBLCLKS). It is created hidden by its
-// first use and never again once destroyed.
+// first use and never again once destroyed. It repaints itself from the frame last presented.
 
 #include <windows.h>
 
 #include <optional>
 
+#include "platforms/forms/form_events.h"
 #include "platforms/win32/input.h"
 #include "platforms/win32/run_end.h"
 #include "platforms/win32/window_class.h"
-#include "platforms/win32/window_events.h"
+#include "platforms/win32/window_surface.h"
 #include "platforms/win32/window_timers.h"
 
 namespace quellar::win32 {
 
 class MainWindow {
  public:
-  MainWindow(HINSTANCE instance, RunEnd& runEnd);
+  MainWindow(HINSTANCE instance, RunEnd& runEnd, PresentedFrame& frame);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
 
   // Events go nowhere until attached.
-  void Attach(WindowEvents& events) { events_ = &events; }
+  void Attach(FormEvents& events) { events_ = &events; }
 
   // The window, created hidden on first use; null once it has been destroyed.
   HWND Hwnd();
@@ -41,9 +42,10 @@ class MainWindow {
 
   HINSTANCE instance_;
   RunEnd& runEnd_;
+  PresentedFrame& frame_;
   WindowClass class_;
   WindowTimers timers_;
-  WindowEvents* events_ = nullptr;
+  FormEvents* events_ = nullptr;
   // Where the pointer was when the window was made, then at each move.
   std::optional<PointerMotion> pointer_;
   HWND hwnd_ = nullptr;

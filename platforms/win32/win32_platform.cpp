@@ -9,7 +9,9 @@
 namespace quellar::win32 {
 
 Win32Platform::Win32Platform(HINSTANCE instance, RunEnd& runEnd)
-    : instance_(instance), instanceMutex_(ExecutablePath()), window_(instance, runEnd) {}
+    : instance_(instance),
+      instanceMutex_(ExecutablePath()),
+      window_(instance, runEnd, presented_) {}
 
 std::string Win32Platform::CommandLine() {
   return std::string(ArgumentsOf(GetCommandLineA()));

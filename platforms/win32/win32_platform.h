@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <memory>
-#include <utility>
 
 #include "engine/platform.h"
 #include "platforms/monitors/monitor_layout.h"
@@ -23,16 +22,9 @@ class Win32Platform final : public Platform, public monitors::MonitorSource {
  public:
   Win32Platform(HINSTANCE instance, RunEnd& runEnd);
 
-  void Attach(WindowEvents& events) { window_.Attach(events); }
+  void Attach(FormEvents& events) { window_.Attach(events); }
   // Gives back what the run took from the desktop, whatever became of the run.
   void RestoreDesktop() { desktop_.Restore(); }
-  // Runs a handler of Timer1, which presents whatever it draws.
-  template <typename Handler>
-  void DuringTick(Handler&& handler) {
-    presented_.DuringTick(std::forward<Handler>(handler));
-  }
-  // Shows the last presented frame again.
-  void Repaint() { presented_.Repaint(windowDc_); }
 
   // Process.
   std::string CommandLine() override;

@@ -1,35 +1,28 @@
 #pragma once
-// frmMain's message loop, on one thread: a termination signal ends the run, every X event that
-// has arrived is handled, then the timers that are due fire, then the loop sleeps on the
-// connection and the signals until the next timer is due or something arrives. A guest in a
-// host's window took nothing from the desktop: a termination signal, or the window's end,
-// simply ends it, and a new size of the window or SIGUSR1 ends its loop, for a new engine.
-
-#include <X11/Xlib.h>
+// frmMain's message loop, on one thread, in rounds: a termination signal ends the run; the
+// events that had arrived when the round began are handled; every timer that is due fires once,
+// Timer1 before tmrOSD; the loop sleeps until the next timer is due or something arrives. A
+// guest in a host's window took nothing from the desktop: a termination signal, or the window's
+// end, simply ends it, and a new size of the window or SIGUSR1 ends its loop, for a new engine.
+// The program's own window takes whatever size it is given, and its surface follows.
 
 #include <cstdint>
 
-#include "platforms/forms/frm_main.h"
+#include "platforms/forms/form_events.h"
 #include "platforms/input/click_tracker.h"
 #include "platforms/timers/form_timers.h"
-#include "platforms/x11/input.h"
-#include "platforms/x11/rain_window.h"
-#include "platforms/x11/run_signals.h"
-#include "platforms/x11/window_surface.h"
+#include "platforms/x11/loop_connection.h"
 
 namespace quellar::x11 {
-
-// The timers' clock: monotonic nanoseconds.
-std::int64_t MonotonicNanoseconds();
-inline constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
 
 // Whose window the loop serves.
 enum class WindowOwner { kProgram, kHost };
 
 class EventLoop {
  public:
-  EventLoop(Display* display, FormTimers& timers, RunSignals& signals, RainWindow& window,
-            WindowSurface& surface, FrmMain& form, WindowOwner owner);
+  // `timers` run on the connection's clock.
+  EventLoop(LoopConnection& connection, FormTimers& timers, FormEvents& form, WindowOwner owner)
+      : connection_(connection), timers_(timers), form_(form), owner_(owner) {}
 
   // Returns only when a guest is to start afresh (its window has changed size, or SIGUSR1
   // came); otherwise it ends by an exception: the end of the process, a run-time error.
@@ -38,22 +31,21 @@ class EventLoop {
  private:
   bool Guest() const { return owner_ == WindowOwner::kHost; }
   void TakeSignals();
+  void HandleArrivedEvents();
   void RaiseXError();
-  void DispatchPendingEvents();
-  void Dispatch(XEvent& event);
-  void OnKeyPress(XKeyEvent& event);
-  void OnButtonPress(const XButtonEvent& event);
-  void OnStructureChange(const XEvent& event);
+  void On(std::monostate) {}
+  void On(const KeyPressed& key);
+  void On(const ButtonPressed& press);
+  void On(PointerMoved) { form_.MouseMove(); }
+  void On(const WindowConfigured& configured);
+  [[noreturn]] void On(WindowDestroyed);
   void FireDueTimers();
   void LookAtMonitors();
   void WaitForWork();
 
-  Display* display_;
+  LoopConnection& connection_;
   FormTimers& timers_;
-  RunSignals& signals_;
-  RainWindow& window_;
-  WindowSurface& surface_;
-  FrmMain& form_;
+  FormEvents& form_;
   const WindowOwner owner_;
   input::ClickTracker clicks_;
   bool freshStart_ = false;

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "engine/runtime_error.h"
+#include "platforms/forms/frm_main_events.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/softgdi/bmp.h"
 #include "platforms/x11/event_loop.h"
@@ -14,6 +15,7 @@
 #include "platforms/x11/main_window.h"
 #include "platforms/x11/monitor_query.h"
 #include "platforms/x11/program_info.h"
+#include "platforms/x11/x_connection.h"
 #include "platforms/x11/x_errors.h"
 #include "registry/sqlite/default_store.h"
 #include "resources/embedded.h"
@@ -79,9 +81,9 @@ Display* X11Platform::RequireDisplay() {
 }
 
 void X11Platform::Run(FrmMain& form) {
-  EventLoop(RequireDisplay(), timers_, signals_, Window(), *surface_, form,
-            guest_ ? WindowOwner::kHost : WindowOwner::kProgram)
-      .Run();
+  FrmMainEvents events(form);
+  XConnection connection(RequireDisplay(), signals_, Window(), *surface_);
+  EventLoop(connection, timers_, events, guest_ ? WindowOwner::kHost : WindowOwner::kProgram).Run();
 }
 
 void X11Platform::EndProcess() {

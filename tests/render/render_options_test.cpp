@@ -12,15 +12,14 @@ using Kind = memory::ScriptedEvent::Kind;
 // Every input comes again at the period --repeat gives.
 TEST(RenderOptionsTest, ReadsRunsEventsAndPictures) {
   auto parsed = ParseRenderOptions({"--preview", "152x112", "--ticks", "40", "--key", "100:107",
-                                    "--move", "400:5,6", "--repeat", "1000", "--png-at", "12:a"});
+                                    "--move", "400", "--repeat", "1000", "--png-at", "12:a"});
   ASSERT_TRUE(std::holds_alternative<RenderOptions>(parsed)) << std::get<std::string>(parsed);
   const RenderOptions& o = std::get<RenderOptions>(parsed);
   EXPECT_EQ(std::tie(o.commandLine, o.hostWidth, o.hostHeight, o.ticks, o.milliseconds),
             std::make_tuple("/p 1", 152, 112, 40, std::nullopt));
   const auto& [key, move] = std::tie(o.events.at(0), o.events.at(1));
   EXPECT_EQ(std::tie(key.at, key.kind, key.code, key.every), std::tuple(100, Kind::Key, 107, 1000));
-  EXPECT_EQ(std::tie(move.kind, move.x, move.y, move.every),
-            std::tuple(Kind::Move, 5.f, 6.f, 1000));
+  EXPECT_EQ(std::tie(move.at, move.kind, move.every), std::tuple(400, Kind::Move, 1000));
   EXPECT_EQ(std::tie(o.pictures.at(0).tick, o.pictures.at(0).file), std::tuple(12, "a"));
 }
 
@@ -30,8 +29,8 @@ TEST(RenderOptionsTest, RejectsWhatItCannotUseWithAMessage) {
        {Args{"--bogus"}, Args{"--ticks"}, Args{"--ticks", "-1"}, Args{"--ticks", "ten"},
         Args{"--screen", "1024"}, Args{"--screen", "0x768"}, Args{"--screen", "32768x16"},
         Args{"--screen", "32767x32767"}, Args{"--key", "100"}, Args{"--key", "-5:27"},
-        Args{"--move", "10:5"}, Args{"--dblclick", "10:1"}, Args{"--png-at", "3"},
-        Args{"--png", ""}, Args{"--repeat", "0"}, Args{"--resident-every", "x"},
+        Args{"--move", "10:5,5"}, Args{"--click", "10:2"}, Args{"--png-at", "3"}, Args{"--png", ""},
+        Args{"--repeat", "0"}, Args{"--resident-every", "x"},
         Args{"--ticks", "5", "--time", "100"}}) {
     const auto parsed = ParseRenderOptions(args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << args[0];

@@ -64,7 +64,7 @@ TEST_F(HotkeyTest, HomeClampsTheChainOnShortScreens) {
 // Space, Escape and the buttons act.
 TEST_F(HotkeyTest, OnlySpaceEscapeAndButtonsActWhileTheFailureSequenceRuns) {
   const auto run = StartFullScreen();
-  run->Schedule({.at = 10, .kind = Kind::Button, .code = 2});
+  run->Schedule({.at = 10, .kind = Kind::Button});
   Press(*run, 20, {13, 36, 106, 107, 109, 111, 112});
   run->RunUntil(30);
   const engine::EngineState& s = run->Engine().state;

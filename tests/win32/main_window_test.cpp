@@ -18,21 +18,16 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// Writes the events down (no handler uses a position or the shift state), and can be told to
-// fail in each as a run-time error does.
-class RecordingEvents final : public WindowEvents {
+// Writes the events down, and can be told to fail in each as a run-time error does.
+class RecordingEvents final : public FormEvents {
  public:
-  void KeyDown(std::int16_t key, std::int16_t) override {
-    Record("KeyDown " + std::to_string(key));
-  }
-  void MouseDown(std::int16_t button, std::int16_t, float, float) override {
-    Record("MouseDown " + std::to_string(button));
-  }
+  void KeyDown(std::int16_t key) override { Record("KeyDown " + std::to_string(key)); }
+  void MouseDown() override { Record("MouseDown"); }
   void DblClick() override { Record("DblClick"); }
-  void MouseMove(std::int16_t, std::int16_t, float, float) override { Record("MouseMove"); }
+  void MouseMove() override { Record("MouseMove"); }
   void Timer(TimerId timer) override { Record(timer == TimerId::Timer1 ? "Timer1" : "tmrOSD"); }
-  void Paint() override { Record("Paint"); }
   void DisplayChanged() override { Record("DisplayChanged"); }
+  void EndRequested() override { Record("EndRequested"); }
 
   Events events;
   bool fail = false;
@@ -70,7 +65,8 @@ class MainWindowTest : public ::testing::Test {
   }
 
   RunEnd runEnd;
-  MainWindow window{GetModuleHandleW(nullptr), runEnd};
+  PresentedFrame frame;
+  MainWindow window{GetModuleHandleW(nullptr), runEnd, frame};
   RecordingEvents events;
 };
 
@@ -84,13 +80,13 @@ TEST_F(MainWindowTest, HasItsOwnDeviceContextAndDoubleClicks) {
 TEST_F(MainWindowTest, InputArrivesInTheFormsTerms) {
   for (const auto& [message, wParam, event] : {
            std::tuple<UINT, WPARAM, const char*>{WM_KEYDOWN, VK_ADD, "KeyDown 107"},
-           {WM_LBUTTONDOWN, MK_LBUTTON, "MouseDown 1"},
-           {WM_RBUTTONDOWN, MK_RBUTTON, "MouseDown 2"},
-           {WM_MBUTTONDOWN, MK_MBUTTON, "MouseDown 4"},
+           {WM_LBUTTONDOWN, MK_LBUTTON, "MouseDown"},
+           {WM_RBUTTONDOWN, MK_RBUTTON, "MouseDown"},
+           {WM_MBUTTONDOWN, MK_MBUTTON, "MouseDown"},
            // The second press of a left double click arrives only as the double click.
            {WM_LBUTTONDBLCLK, MK_LBUTTON, "DblClick"},
-           {WM_RBUTTONDBLCLK, MK_RBUTTON, "MouseDown 2"},
-           {WM_MBUTTONDBLCLK, MK_MBUTTON, "MouseDown 4"},
+           {WM_RBUTTONDBLCLK, MK_RBUTTON, "MouseDown"},
+           {WM_MBUTTONDBLCLK, MK_MBUTTON, "MouseDown"},
            {WM_KEYUP, VK_ESCAPE, nullptr},
            {WM_LBUTTONUP, 0, nullptr},
        }) {

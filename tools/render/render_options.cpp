@@ -26,9 +26,9 @@ Run:
   --time MS             run for MS virtual milliseconds (default: 2000 when --ticks is absent)
 Input, at virtual times in milliseconds (each may be given several times):
   --key MS:CODE         a key press with Windows virtual-key code CODE (27 Escape, 107 keypad +)
-  --click MS[:BUTTON]   a mouse button press (BUTTON 1 left, 2 right, 4 middle; default 1)
+  --click MS            a mouse button press
   --dblclick MS         a double click
-  --move MS[:X,Y]       a pointer movement (to X,Y; default 0,0)
+  --move MS             a pointer movement
   --repeat MS           all of this input comes again every MS milliseconds, for the whole run
 Output:
   --png FILE            the window's picture at the end (default quellar.png)
@@ -84,28 +84,9 @@ bool ParseEvent(Kind kind, std::string_view text, memory::ScriptedEvent& event) 
   std::string_view rest;
   if (!SplitTime(text, event.at, rest)) return false;
   event.kind = kind;
-  switch (kind) {
-    case Kind::Key:
-      return ParseInt(rest, event.code) && event.code > 0;
-    case Kind::Button:
-      event.code = 1;
-      return rest.empty() || (ParseInt(rest, event.code) && event.code > 0);
-    case Kind::DoubleClick:
-      return rest.empty();
-    case Kind::Move: {
-      if (rest.empty()) return true;
-      const std::size_t comma = rest.find(',');
-      std::int32_t x = 0, y = 0;
-      if (comma == std::string_view::npos || !ParseInt(rest.substr(0, comma), x) ||
-          !ParseInt(rest.substr(comma + 1), y)) {
-        return false;
-      }
-      event.x = static_cast<float>(x);
-      event.y = static_cast<float>(y);
-      return true;
-    }
-  }
-  return false;
+  // Only a key has something more to say: its code.
+  if (kind != Kind::Key) return rest.empty();
+  return ParseInt(rest, event.code) && event.code > 0;
 }
 
 // Each monitor is a screen the engine could run on alone; their bounding box is one frame.

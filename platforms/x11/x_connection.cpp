@@ -1,0 +1,87 @@
+#include "platforms/x11/x_connection.h"
+
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+
+#include "platforms/x11/x_errors.h"
+
+namespace quellar::x11 {
+namespace {
+
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+}  // namespace
+
+std::int64_t MonotonicNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// Only from the queue: a handler may have taken events out of it (the surface takes its
+// completions), and reading the connection here could block.
+WindowEvent XConnection::Take() {
+  if (XQLength(display_) == 0) return {};
+  XEvent event;
+  XNextEvent(display_, &event);
+  switch (event.type) {
+    case KeyPress: {
+      KeySym keysym = NoSymbol;
+      XLookupString(&event.xkey, nullptr, 0, &keysym, nullptr);
+      return KeyPressed{static_cast<std::uint32_t>(keysym)};
+    }
+    case ButtonPress:
+      return ButtonPressed{event.xbutton.button, static_cast<std::uint32_t>(event.xbutton.time),
+                           event.xbutton.x, event.xbutton.y};
+    case MotionNotify:
+      return PointerMoved{};
+    case Expose:
+      surface_.Repaint(
+          {event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height});
+      return {};
+    default:
+      return surface_.HandleEvent(event) ? WindowEvent{} : OfWindow(event);
+  }
+}
+
+WindowEvent XConnection::OfWindow(const XEvent& event) {
+  if (event.type == ConfigureNotify && event.xconfigure.window == window_.Id()) {
+    const XConfigureEvent& configure = event.xconfigure;
+    const bool newSize = configure.width != window_.Width() || configure.height != window_.Height();
+    window_.Resized(configure.width, configure.height);
+    return WindowConfigured{configure.width, configure.height, newSize};
+  }
+  if (event.type == DestroyNotify && event.xdestroywindow.window == window_.Id()) {
+    // The host destroyed its window (in a preview, ours with it): nothing is left to free.
+    window_.ForgetDestroyed();
+    return WindowDestroyed{};
+  }
+  return {};
+}
+
+std::optional<std::string> XConnection::TakeError() {
+  return TakeXError(display_);
+}
+
+bool XConnection::WindowExists() {
+  return AttributesOf(display_, window_.Id()).has_value();
+}
+
+void XConnection::WaitUntil(std::int64_t deadline) {
+  XFlush(display_);
+  // Events that Xlib has already read would not wake poll().
+  if (XQLength(display_) > 0) return;
+  // To the nanosecond: a wait rounded to whole milliseconds would cost a 1 ms timer ticks.
+  const std::int64_t wait = std::max<std::int64_t>(deadline - Now(), 0);
+  const timespec timeout{static_cast<time_t>(wait / kNanosecondsPerSecond),
+                         static_cast<long>(wait % kNanosecondsPerSecond)};
+  std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
+                                pollfd{signals_.Descriptor(), POLLIN, 0}};
+  ppoll(sources.data(), sources.size(), &timeout, nullptr);
+}
+
+}  // namespace quellar::x11

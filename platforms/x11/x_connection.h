@@ -1,0 +1,45 @@
+#pragma once
+// frmMain's loop on a real X connection: Xlib's events, with exposures and the surface's
+// completions dealt with here; the monotonic clock; the run's signals; a wait on the connection
+// and the signals at once.
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+
+#include "platforms/x11/loop_connection.h"
+#include "platforms/x11/rain_window.h"
+#include "platforms/x11/run_signals.h"
+#include "platforms/x11/window_surface.h"
+
+namespace quellar::x11 {
+
+// The timers' clock on X11.
+std::int64_t MonotonicNanoseconds();
+
+class XConnection final : public LoopConnection {
+ public:
+  XConnection(Display* display, RunSignals& signals, RainWindow& window, WindowSurface& surface)
+      : display_(display), signals_(signals), window_(window), surface_(surface) {}
+
+  std::int64_t Now() override { return MonotonicNanoseconds(); }
+  SignalRequest TakeSignals() override { return signals_.Take(); }
+  int Arrived() override { return XPending(display_); }
+  WindowEvent Take() override;
+  void ResizeSurface(std::int32_t width, std::int32_t height) override {
+    surface_.Resize(width, height);
+  }
+  std::optional<std::string> TakeError() override;
+  bool WindowExists() override;
+  void WaitUntil(std::int64_t deadline) override;
+
+ private:
+  WindowEvent OfWindow(const XEvent& event);
+
+  Display* display_;
+  RunSignals& signals_;
+  RainWindow& window_;
+  WindowSurface& surface_;
+};
+
+}  // namespace quellar::x11
