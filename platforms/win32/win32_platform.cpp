@@ -27,8 +27,8 @@ void Win32Platform::EndProcess() {
   throw ProcessEnd{0};
 }
 
-// The process is DPI-aware, so the metrics are pixels and the full-screen surface is the
-// screen at any scaling.
+// The process is DPI-aware, so the monitors' rectangles are in pixels at any scaling, and a
+// full-screen run covers each monitor pixel for pixel.
 std::vector<monitors::MonitorInfo> Win32Platform::Monitors() {
   return QueryMonitors();
 }
