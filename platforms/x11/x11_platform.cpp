@@ -250,8 +250,8 @@ Handle X11Platform::GetWindowDC(Handle window) {
   return windowDc_;
 }
 
-// The bitmap the engine makes for the window is its back buffer: the window shows its pixels
-// where they are.
+// A bitmap made for the window is an engine's back buffer (one per monitor's engine): the window
+// shows its pixels where they are.
 Handle X11Platform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height) {
   if (dc == 0 || dc != windowDc_ || width <= 0 || height <= 0) {
     return gdi_.CreateCompatibleBitmap(dc, width, height);
