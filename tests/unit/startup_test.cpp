@@ -65,10 +65,11 @@ std::ptrdiff_t FirstCall(const memory::MemoryRun& run, std::string_view prefix) 
 
 constexpr Handle kFrmMain = memory::MemoryPlatform::kMainWindow;
 
-// The store sees the installation recorded before any setting is read; the desktop sees the
-// window shown topmost over the screen, then the screen saver flagged as running, and last the
-// pointer hidden. With nothing stored, the defaults hold.
+// The store sees the installation recorded (over an older one) before any setting is read; the
+// desktop sees the window shown topmost over the screen, then the screen saver flagged as
+// running, and last the pointer hidden. With no setting stored, the defaults hold.
 TEST_F(StartupTest, AFullScreenStartRecordsTheInstallationFirstAndHidesThePointerLast) {
+  Store("versionMajor", "1", "D");
   const auto run = StartFullScreen(1024, 768);
   const std::vector<std::string>& calls = run->Platform().Calls();
   EXPECT_EQ(std::count_if(calls.begin(), calls.begin() + FirstCall(*run, "RegQueryValueEx"),
