@@ -48,8 +48,9 @@ class Engine {
   // dialog or the notice. Returns with the run set up; every other outcome ends the process
   // or returns with runMode 0.
   void Main();
-  // A full-screen rain on this engine's screen that another engine's run places, shows and
-  // ends: a monitor beside the primary one. Nothing of the desktop is touched.
+  // A full-screen rain on this engine's screen for a monitor beside the primary one: the
+  // primary engine's run places the window, hides the pointer, flags the screen saver and ends
+  // the run, so this start leaves all of those alone.
   void StartFollower();
   // A follower's settings are its leader's (the primary engine, which takes the keys): the
   // speed and random deleting as they are, and the chain length the user chose, cut to this
