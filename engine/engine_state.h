@@ -1,5 +1,6 @@
 #pragma once
-// The engine's single state record, one instance for the life of the process. Booleans are
+// The state record of one engine: what its rain, its overlays and its settings are between
+// events. Values a handler needs only while it runs are its locals, not fields. Booleans are
 // 16-bit values 0 (false) and -1 (true); every test treats any non-zero value as true.
 
 #include <array>
@@ -59,13 +60,9 @@ struct EngineState {
   Handle hdcOsdFont = 0;
   Handle hdcHelp = 0;
   Handle hbmBuffer = 0;
-  std::int16_t loopIndex = 0;
+  // The failure message's next position to type, from one failure tick to the next.
   std::int16_t msgCursor = 0;
-  std::string previewArg;
   ColumnTable columnTable;
-  std::int16_t cellX = 0;
-  std::int16_t cellY = 0;
-  std::int16_t glyphIndex = 0;
   std::int16_t failPhase = 0;
   std::string failMessage;
   std::int16_t chainLength = 0;

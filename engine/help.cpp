@@ -13,12 +13,8 @@ void Engine::ToggleHelp() {
   // Cleared first, so that DrawCell no longer skips the panel's cells. The erase reaches one
   // row of cells below the panel as well.
   state.helpVisible = kFalse;
-  for (state.loopIndex = 32; state.loopIndex <= 462;
-       state.loopIndex = Checked16(state.loopIndex + 16)) {
-    for (state.msgCursor = 100; state.msgCursor <= 240;
-         state.msgCursor = Checked16(state.msgCursor + 20)) {
-      DrawCell(0, 0, state.loopIndex, state.msgCursor);
-    }
+  for (std::int16_t x = 32; x <= 462; x = Checked16(x + 16)) {
+    for (std::int16_t y = 100; y <= 240; y = Checked16(y + 20)) DrawCell(0, 0, x, y);
   }
 }
 

@@ -40,9 +40,7 @@ void Engine::HandleKey(const std::int16_t& keyCode) {
       ResetToDefaults();
       break;
     case kKeyMultiply:
-      if (state.chainLength < Checked16(state.rowCount + 2)) {
-        state.chainLength = Checked16(state.chainLength + 1);
-      }
+      if (state.chainLength < LongestChain()) state.chainLength = Checked16(state.chainLength + 1);
       ChooseChainLength();
       break;
     case kKeyAdd:
@@ -75,8 +73,8 @@ void Engine::HandleKey(const std::int16_t& keyCode) {
 void Engine::ShowSpeed() {
   SetTimer1Interval(state.tickInterval);
   const auto interval = static_cast<std::int16_t>(platform_.TimerInterval(TimerId::Timer1));
-  state.loopIndex = RoundTo16(100.0 - (interval - 1) / 10.0);
-  ShowOsd(Message("Speed:", state.loopIndex, 4));
+  const std::int16_t percentage = RoundTo16(100.0 - (interval - 1) / 10.0);
+  ShowOsd(Message("Speed:", percentage, 4));
 }
 
 // What a chain key leaves is the user's choice, stored at the end of the run. The length shown
@@ -91,10 +89,9 @@ void Engine::ResetToDefaults() {
   Settle(kEveryHotkeySetting);
   state.tickInterval = kDefaultInterval;
   SetTimer1Interval(kDefaultInterval);
-  state.chainLength = state.chainSetting = kDefaultChain;
+  state.chainSetting = kDefaultChain;
+  state.chainLength = CutChain(kDefaultChain);
   state.randomDeleting = kTrue;
-  const std::int16_t longestChain = Checked16(state.rowCount + 2);
-  if (longestChain < kDefaultChain) state.chainLength = longestChain;
   ShowOsd("Settings reseted ");
 }
 

@@ -52,11 +52,15 @@ void Engine::RunFullScreen() {
   platform_.ShowCursor(false);
 }
 
+void Engine::StartFollower() {
+  state.runMode = kRunFullScreen;
+  StartEngine();
+}
+
 // The handle is the longest numeric tail of the whole command, so "/p 2690548" and
 // "/p2690548" both give 2690548.
 bool Engine::ParsePreviewParent(const std::string& command) {
-  state.previewArg = command.substr(LongestNumberTail(command));
-  const std::optional<double> number = ParseNumber(state.previewArg);
+  const std::optional<double> number = ParseNumber(command.substr(LongestNumberTail(command)));
   if (!number) return false;
   const std::optional<std::int32_t> handle = ToInt32(*number);
   if (!handle) return false;

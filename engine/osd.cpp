@@ -40,10 +40,10 @@ void Engine::ShowOsd(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   state.osdText = std::move(text);
   const std::int16_t length = LengthOf(state.osdText);
-  for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
+  for (std::int16_t position = 1; position <= length; position++) {
     const auto code = static_cast<std::int16_t>(
-        static_cast<unsigned char>(state.osdText[static_cast<std::size_t>(state.loopIndex - 1)]));
-    DrawOsdCell(state.loopIndex, OsdCellOf(code));
+        static_cast<unsigned char>(state.osdText[static_cast<std::size_t>(position - 1)]));
+    DrawOsdCell(position, OsdCellOf(code));
   }
   Present();
 }
@@ -57,9 +57,7 @@ void Engine::ClearOsd() {
 // Blank cells at every position of the text now shown.
 void Engine::BlankOsdText() {
   const std::int16_t length = LengthOf(state.osdText);
-  for (state.loopIndex = 1; state.loopIndex <= length; state.loopIndex++) {
-    DrawOsdCell(state.loopIndex, 0);
-  }
+  for (std::int16_t position = 1; position <= length; position++) DrawOsdCell(position, 0);
 }
 
 }  // namespace quellar::engine

@@ -48,7 +48,6 @@ inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 struct ProgramInfo {
   std::string path;  // directory of the executable, without a trailing separator (a root keeps it)
   std::string exeName;  // file name without its extension
-  std::string title;
   std::int32_t versionMajor = 0;
   std::int32_t versionMinor = 0;
   std::int32_t versionRevision = 0;

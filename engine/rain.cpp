@@ -23,10 +23,8 @@ std::int16_t RowY(std::int32_t row) {
 
 void Engine::RainStep() {
   StartOneChain();
-  for (state.loopIndex = 1; state.loopIndex <= state.colCount;
-       state.loopIndex = Checked16(state.loopIndex + 1)) {
-    state.cellX = Checked16((state.loopIndex - 1) * 16);
-    StepColumn(state.loopIndex);
+  for (std::int16_t column = 1; column <= state.colCount; column = Checked16(column + 1)) {
+    StepColumn(column, Checked16((column - 1) * 16));
   }
 }
 
@@ -34,10 +32,9 @@ void Engine::RainStep() {
 // none starts.
 void Engine::StartOneChain() {
   Reseed();
-  for (state.loopIndex = 1; state.loopIndex <= state.colCount;
-       state.loopIndex = Checked16(state.loopIndex + 1)) {
-    state.glyphIndex = Checked16(RandomBelow(state.colCount, random_.Next()) + 1);
-    std::int16_t& nextRow = state.columnTable(state.glyphIndex, kNextRow);
+  for (std::int16_t tries = 1; tries <= state.colCount; tries = Checked16(tries + 1)) {
+    const std::int16_t column = Checked16(RandomBelow(state.colCount, random_.Next()) + 1);
+    std::int16_t& nextRow = state.columnTable(column, kNextRow);
     if (nextRow == 0) {
       nextRow = 1;
       return;
@@ -45,17 +42,16 @@ void Engine::StartOneChain() {
   }
 }
 
-void Engine::StepColumn(std::int16_t column) {
+void Engine::StepColumn(std::int16_t column, std::int16_t x) {
   ColumnTable& table = state.columnTable;
   std::int16_t& nextRow = table(column, kNextRow);
   std::int16_t& eraseRow = table(column, kEraseRow);
   const std::int16_t lastHeadRow = Checked16(state.rowCount + 2);
-  if (nextRow >= 1 && nextRow <= lastHeadRow) StepHead(column);
+  if (nextRow >= 1 && nextRow <= lastHeadRow) StepHead(column, x);
   if (nextRow > state.chainLength && eraseRow == 0) eraseRow = 1;
   // The eraser blanks row 1 in the tick it starts.
   if (eraseRow >= 1 && eraseRow <= Checked16(state.rowCount + 1)) {
-    state.cellY = RowY(eraseRow);
-    DrawCell(0, kShadeHead, state.cellX, state.cellY);
+    DrawCell(0, kShadeHead, x, RowY(eraseRow));
     eraseRow = Checked16(eraseRow + 1);
   }
   if (eraseRow == lastHeadRow) {
@@ -65,7 +61,7 @@ void Engine::StepColumn(std::int16_t column) {
 
 // The head moves down one row: the glyph two rows up dims, the old head turns green, and a new
 // head appears. The conditions on eraseRow keep the redraws off cells the eraser has blanked.
-void Engine::StepHead(std::int16_t column) {
+void Engine::StepHead(std::int16_t column, std::int16_t x) {
   ColumnTable& table = state.columnTable;
   std::int16_t& nextRow = table(column, kNextRow);
   std::int16_t& headGlyph = table(column, kHeadGlyph);
@@ -73,28 +69,23 @@ void Engine::StepHead(std::int16_t column) {
   const std::int16_t eraseRow = table(column, kEraseRow);
 
   if (eraseRow + 1 < nextRow && trailGlyph > 0) {
-    state.cellY = RowY(nextRow - 2);
-    DrawCell(trailGlyph, kShadeBody, state.cellX, state.cellY);
+    DrawCell(trailGlyph, kShadeBody, x, RowY(nextRow - 2));
   }
   if (eraseRow < nextRow && headGlyph > 0) {
     trailGlyph = headGlyph;
-    state.cellY = RowY(nextRow - 1);
-    DrawCell(headGlyph, kShadeBehindHead, state.cellX, state.cellY);
+    DrawCell(headGlyph, kShadeBehindHead, x, RowY(nextRow - 1));
   }
   Reseed();
-  state.glyphIndex = Checked16(RandomBelow(kRainGlyphs, random_.Next()) + 1);
-  headGlyph = state.glyphIndex;
-  state.cellY = RowY(nextRow);
-  DrawCell(state.glyphIndex, kShadeHead, state.cellX, state.cellY);
+  headGlyph = Checked16(RandomBelow(kRainGlyphs, random_.Next()) + 1);
+  DrawCell(headGlyph, kShadeHead, x, RowY(nextRow));
   nextRow = Checked16(nextRow + 1);
 
   // Random gaps: one of the nextRow cells from four rows above the surface down to four rows
   // above the new head.
   if (nextRow >= 10 && state.randomDeleting != 0) {
     Reseed();
-    state.glyphIndex = Checked16(RandomBelow(nextRow, random_.Next()) - 5);
-    state.cellY = Checked16(state.glyphIndex * 20);
-    DrawCell(0, kShadeHead, state.cellX, state.cellY);
+    const std::int16_t gapRow = Checked16(RandomBelow(nextRow, random_.Next()) - 5);
+    DrawCell(0, kShadeHead, x, Checked16(gapRow * 20));
   }
 }
 

@@ -9,12 +9,16 @@ void Engine::Shutdown() {
   std::int32_t unused = 0;
   platform_.SystemParameters(kSpiSetScreenSaverRunning, 0, unused, 0);
   StoreSettings();
+  ReleaseDrawingObjects();
+  platform_.CloseMainWindow();
+  platform_.EndProcess();
+}
+
+void Engine::ReleaseDrawingObjects() {
   for (const Handle dc :
        {state.hdcBuffer, state.hdcGlyphs, state.hdcFailBox, state.hdcOsdFont, state.hdcHelp}) {
     platform_.DeleteDC(dc);
   }
-  platform_.CloseMainWindow();
-  platform_.EndProcess();
 }
 
 // A value the store could not read is written back only when a hotkey set it since.

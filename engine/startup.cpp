@@ -20,7 +20,6 @@ std::int16_t CellsCovering(std::int16_t pixels, std::int16_t cell) {
 }  // namespace
 
 void Engine::StartEngine() {
-  state.loopIndex = 0;
   state.failPhase = 0;
   state.failMessage.assign(kFailGlyphs, sizeof kFailGlyphs);
 
@@ -38,8 +37,7 @@ void Engine::StartEngine() {
   ReadSettings();
 
   SetTimer1Interval(state.tickInterval);
-  const std::int16_t longestChain = Checked16(state.rowCount + 2);
-  if (state.chainLength > longestChain) state.chainLength = longestChain;
+  state.chainLength = CutChain(state.chainLength);
 
   state.hdcWindow = platform_.GetWindowDC(platform_.MainWindow());
   state.hdcBuffer = platform_.CreateCompatibleDC(state.hdcWindow);
@@ -97,6 +95,10 @@ std::string Engine::Setting(const char* name, const std::string& defaultText, co
 
 void Engine::SaveSetting(const char* name, const std::string& text, const char* letter) {
   modRegistry::SaveSetting(platform_.Registry(), kAppTitle, name, text, letter);
+}
+
+std::int16_t Engine::LongestChain() const {
+  return Checked16(state.rowCount + 2);
 }
 
 std::pair<std::int16_t, std::int16_t> Engine::ScreenPixels() {

@@ -23,7 +23,7 @@ struct MemoryConfig {
   std::int32_t screenWidth = 1024;  // pixels; reported as 15 twips each
   std::int32_t screenHeight = 768;
   std::string commandLine = "/s";
-  ProgramInfo program{"C:\\Quellar", "Quellar", "QuellarScreensaver", 2, 0, 0};
+  ProgramInfo program{"C:\\Quellar", "Quellar", 2, 0, 0};
   bool prevInstance = false;
   std::int32_t screenSaverRunning = 0;   // what action 114 answers at start
   std::map<Handle, Rect> hostWindows{};  // windows of other programs, by handle

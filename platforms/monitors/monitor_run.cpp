@@ -43,14 +43,7 @@ void MonitorRun::Tick() {
 }
 
 void MonitorRun::FollowSettings() {
-  for (const auto& follower : followers_) {
-    engine::EngineState& state = follower->engine.state;
-    state.tickInterval = primary_.state.tickInterval;
-    state.randomDeleting = primary_.state.randomDeleting;
-    // Each monitor cuts the chosen length to its own height, as a run on it alone would.
-    state.chainLength = static_cast<std::int16_t>(
-        std::min<std::int32_t>(primary_.state.chainSetting, state.rowCount + 2));
-  }
+  for (const auto& follower : followers_) follower->engine.FollowSettingsOf(primary_);
 }
 
 void MonitorRun::MonitorsChanged() {
@@ -105,17 +98,12 @@ std::unique_ptr<MonitorRun::Follower> MonitorRun::StartFollower(Rect monitor) {
   nextSeed_ += kSeedStep;
   auto follower =
       std::make_unique<Follower>(platform_, monitor, InWindow(monitor), layout_.bounds, nextSeed_);
-  follower->engine.state.runMode = engine::kRunFullScreen;
-  follower->engine.StartEngine();
+  follower->engine.StartFollower();
   return follower;
 }
 
 void MonitorRun::Release(Follower& follower) {
-  const engine::EngineState& state = follower.engine.state;
-  for (const Handle dc :
-       {state.hdcBuffer, state.hdcGlyphs, state.hdcFailBox, state.hdcOsdFont, state.hdcHelp}) {
-    platform_.DeleteDC(dc);
-  }
+  follower.engine.ReleaseDrawingObjects();
 }
 
 Rect MonitorRun::InWindow(Rect monitor) const {

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "engine/engine.h"
-
 namespace quellar::win32 {
 
 namespace {
@@ -50,8 +48,8 @@ std::string ExecutablePath() {
 
 ProgramInfo CurrentProgram() {
   const ModulePath module = SplitModulePath(ExecutablePath());
-  return {module.directory,      module.baseName,       engine::kAppTitle,
-          QUELLAR_VERSION_MAJOR, QUELLAR_VERSION_MINOR, QUELLAR_VERSION_PATCH};
+  return {module.directory, module.baseName, QUELLAR_VERSION_MAJOR, QUELLAR_VERSION_MINOR,
+          QUELLAR_VERSION_PATCH};
 }
 
 }  // namespace quellar::win32

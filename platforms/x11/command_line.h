@@ -14,15 +14,13 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/engine.h"
+
 namespace quellar::x11 {
 
-// Settings a guest takes from its command line instead of the store, for its run only.
-struct GuestOverrides {
-  std::optional<std::int16_t> speed = std::nullopt;  // Timer1's interval, 1 to 1001 ms
-  std::optional<std::int16_t> chain =
-      std::nullopt;  // 2 to 255, clamped to the window as a stored value is
-  std::optional<bool> randomDeleting = std::nullopt;  // none: as stored
-};
+// Settings a guest takes from its command line instead of the store, for its run only: a speed
+// of 1 to 1001 ms, a chain of 2 to 255.
+using GuestOverrides = engine::SettingOverrides;
 
 struct GuestRequest {
   std::optional<std::uint32_t> window;  // the host's window; none for the root window

@@ -1,6 +1,5 @@
 #include "platforms/x11/guest_run.h"
 
-#include <algorithm>
 #include <random>
 
 #include "engine/engine.h"
@@ -10,20 +9,6 @@
 
 namespace quellar::x11 {
 
-void ApplyOverrides(const GuestOverrides& overrides, engine::Engine& engine, Platform& platform) {
-  engine::EngineState& state = engine.state;
-  if (overrides.speed) {
-    state.tickInterval = *overrides.speed;
-    platform.SetTimerInterval(TimerId::Timer1, state.tickInterval);
-  }
-  if (overrides.chain) {
-    state.chainLength = std::min(*overrides.chain, static_cast<std::int16_t>(state.rowCount + 2));
-  }
-  if (overrides.randomDeleting) {
-    state.randomDeleting = *overrides.randomDeleting ? engine::kTrue : engine::kFalse;
-  }
-}
-
 namespace {
 
 // One engine, for as long as the host's window keeps its size and no SIGUSR1 asks for a fresh
@@ -32,7 +17,7 @@ void RunEngine(X11Platform& platform, const GuestOverrides& overrides) {
   monitors::MonitorRun run(platform, platform, std::random_device{}());
   FrmMain form(run, platform);
   run.Main();
-  ApplyOverrides(overrides, run.Primary(), platform);
+  run.Primary().TakeOverrides(overrides);
   platform.Run(form);
 }
 

@@ -8,10 +8,6 @@
 
 namespace quellar::x11 {
 
-// Right after Main: the engine has read the stored settings and armed Timer1, and no tick has
-// come yet.
-void ApplyOverrides(const GuestOverrides& overrides, engine::Engine& engine, Platform& platform);
-
 // Returns only by an exception: the end of the process (status 0 when the host ends it), a
 // run-time error.
 [[noreturn]] void RunGuest(const GuestRequest& request);

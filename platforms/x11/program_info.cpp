@@ -19,7 +19,6 @@ ProgramInfo DescribeProgram(const std::string& executablePath) {
   ProgramInfo info;
   info.path = path.parent_path().string();
   info.exeName = path.stem().string();
-  info.title = "QuellarScreensaver";
   info.versionMajor = QUELLAR_VERSION_MAJOR;
   info.versionMinor = QUELLAR_VERSION_MINOR;
   info.versionRevision = QUELLAR_VERSION_PATCH;

@@ -37,7 +37,7 @@ TEST(GuestOverridesTest, OptionsReplaceTheStoredSettingsForTheRun) {
     modRegistry::SaveSetting(store, engine::kAppTitle, "randm", c.storedRandomDeleting, "S");
     memory::MemoryRun run(store, {.screenWidth = 200, .screenHeight = 150, .commandLine = ""});
     run.Start();
-    ApplyOverrides(c.overrides, run.Engine(), run.Platform());
+    run.Engine().TakeOverrides(c.overrides);
     const engine::EngineState& state = run.Engine().state;
     EXPECT_EQ(state.tickInterval, c.interval);
     EXPECT_EQ(run.Platform().TimerInterval(TimerId::Timer1), c.interval);
