@@ -38,13 +38,21 @@ start_xvfb() {
   wait_for 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
 }
 
+process_ended() { ! ps -o stat= -p "$1" | grep -qv '^Z'; }
+
+# expect_exit PID STATUS WHAT: the child ends within 10 s with that status, its errors in
+# $WORK/stderr. Not in a subshell: only this shell can collect its child's status.
+expect_exit() {
+  wait_for 10 process_ended "$1" || fail "$3: still running"
+  local status=0
+  wait "$1" || status=$?
+  [ "$status" = "$2" ] || fail "$3: exit status $status, expected $2: $(cat "$WORK/stderr")"
+}
+
 stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   return 0
 }
-
-# pixel X Y FILE: the colour of one pixel of a screenshot, as srgb(r,g,b).
-pixel() { convert "$3" -format "%[pixel:p{$1,$2}]" info:; }
 
 # differing A B: how many pixels of two pictures of one size differ.
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }

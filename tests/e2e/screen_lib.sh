@@ -49,6 +49,17 @@ glyph_cells() {
 foreign_cells() { tiles "$1" "$2" 16x20 | grep -cvxFf <(glyph_cells) || true; }
 blank_cells() { tiles "$1" "$2" 16x20 | grep -cx "$(glyph_cells 0 0)" || true; }
 
+# rain_on FILE LIT GEOMETRY...: every whole cell of each part is the glyph sheet's, and at least
+# LIT of them are lit.
+rain_on() {
+  local part
+  for part in "${@:3}"; do
+    [ "$(foreign_cells "$1" "$part")" = 0 ] || return 1
+    [ "$(blank_cells "$1" "$part")" -le $(($(tiles "$1" "$part" 16x20 | wc -l) - $2)) ] || return 1
+  done
+}
+unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
+
 # colour_counts FILE [GEOMETRY]: "count red green blue" for each colour of a picture or part.
 colour_counts() {
   convert "$1" ${2:+-crop "$2"} -format %c histogram:info:- |

@@ -51,8 +51,8 @@ expect_banner() {
   fi
   [ "$(count_where "$1" 300 48 80 14 'intensity<0.05')" = $(($(scaled 80) * $(scaled 14))) ] ||
     fail "no black banner field at the corner of $1"
-  [ "$(pixel $((DIALOG_X + $(scaled 100))) $((DIALOG_Y + $(scaled 63))) "$1")" = \
-    "$(pixel $((DIALOG_X + $(scaled 440))) $((DIALOG_Y + $(scaled 272))) "$1")" ] ||
+  [ "$(digest "$1" "1x1+$((DIALOG_X + $(scaled 100)))+$((DIALOG_Y + $(scaled 63)))")" = \
+    "$(digest "$1" "1x1+$((DIALOG_X + $(scaled 440)))+$((DIALOG_Y + $(scaled 272)))")" ] ||
     fail "Line1 is not in the window's colour in $1"
   [ "$(count_where "$1" 164 40 40 16 'g>0.35&&r<0.2&&b<0.2')" -ge 10 ] ||
     fail "no green version label over the banner in $1"
@@ -68,37 +68,30 @@ expect_controls() {
   done
 }
 
-# expect_squares same|different SHOT BOX SHOT2 BOX2: whether two check boxes' squares, each in
-# its own screenshot, look alike (short of where a focus mark around the caption begins).
-expect_squares() {
-  local alike=different
-  [ "$(digest "$2" "$(part $3 15 17)")" = "$(digest "$4" "$(part $5 15 17)")" ] && alike=same
-  [ "$alike" = "$1" ] || fail "boxes $3 of $2 and $5 of $4 are not $1"
-}
+# boxes SHOT: the digests of ChMouse's and ChFail's squares, short of where a focus mark around
+# the caption begins; box SHOT 1|2: one of them.
+boxes() { echo $(for at in "$CH_MOUSE_BOX" "$CH_FAIL_BOX"; do digest "$1" "$(part $at 15 17)"; echo; done); }
+box() { boxes "$1" | cut -d' ' -f"$2"; }
 
 # The dialog's looks through one script's steps, each against the screenshots before it.
 # expect_first SHOT: nothing stored: the banner, the controls, and two clear boxes alike.
 expect_first() {
   expect_banner "$1"
   expect_controls "$1"
-  expect_squares same "$1" "$CH_MOUSE_BOX" "$1" "$CH_FAIL_BOX"
+  [ "$(box "$1" 1)" = "$(box "$1" 2)" ] || fail "the boxes of $1 differ"
 }
 # expect_forced SHOT: ChMouse checked has made ChFail checked and greyed.
-expect_forced() { expect_squares different "$1" "$CH_MOUSE_BOX" "$1" "$CH_FAIL_BOX"; }
+expect_forced() { [ "$(box "$1" 1)" != "$(box "$1" 2)" ] || fail "the boxes of $1 are alike"; }
 # expect_greyed SHOT FORCED: opened with MouseMove 1 and SysFailScreen 0, it shows as FORCED.
-expect_greyed() {
-  expect_squares same "$1" "$CH_FAIL_BOX" "$2" "$CH_FAIL_BOX"
-  expect_squares same "$1" "$CH_MOUSE_BOX" "$2" "$CH_MOUSE_BOX"
-}
-# expect_freed SHOT FORCED FIRST: ChMouse cleared again, ChFail checked and no longer greyed.
+expect_greyed() { [ "$(boxes "$1")" = "$(boxes "$2")" ] || fail "$1 does not show as $2"; }
+# expect_freed SHOT FORCED FIRST: ChMouse clear again, ChFail checked and no longer greyed.
 expect_freed() {
-  expect_squares same "$1" "$CH_FAIL_BOX" "$2" "$CH_MOUSE_BOX"
-  expect_squares same "$1" "$CH_MOUSE_BOX" "$3" "$CH_MOUSE_BOX"
+  [ "$(boxes "$1")" = "$(box "$3" 1) $(box "$2" 1)" ] || fail "$1: ChFail is not freed"
 }
 # expect_mixed SHOT FIRST FORCED: ChFail indeterminate, neither clear nor checked.
 expect_mixed() {
-  expect_squares different "$1" "$CH_FAIL_BOX" "$2" "$CH_FAIL_BOX"
-  expect_squares different "$1" "$CH_FAIL_BOX" "$3" "$CH_MOUSE_BOX"
+  [ "$(box "$1" 2)" != "$(box "$2" 2)" ] && [ "$(box "$1" 2)" != "$(box "$3" 1)" ] ||
+    fail "$1: ChFail is not indeterminate"
 }
 
 # move_pointer TIMES: that many pointer movements (eight end a run which ends on movement),
@@ -117,7 +110,7 @@ move_pointer() {
 settled() {
   local try file previous=""
   for try in {1..25}; do
-    file=$(take_shot "$2")
+    file=$(shot "$2")
     if [ -n "$previous" ] && [ "$(digest "$previous")" = "$(digest "$file")" ] &&
       ("$1" "$file" "${@:3}") >/dev/null 2>&1; then
       echo "$file"
@@ -131,11 +124,15 @@ settled() {
   echo "$file"
 }
 
+# expect_closed WHAT: the dialog, or the run, SAVER ends with status 0; expect_open WHAT: the
+# dialog stays.
+expect_closed() { expect_exit "$SAVER" 0 "$1"; }
+expect_open() { sleep 0.5 && ! process_ended "$SAVER" || fail "$1 closed the dialog"; }
+
 # settings_scenario SWITCH: the dialog's whole story, opened first with SWITCH. The script
-# gives the toolkit's ways as functions: open_dialog SWITCH (waits for the window, gives it the
-# keyboard and calls dialog_origin), take_shot NAME (prints the file), close_by_window,
-# expect_closed WHAT, expect_open WHAT, store_byte NAME HEX, expect_stored MOUSEMOVE
-# SYSFAILSCREEN WHAT (hex bytes), start_run and expect_run_ended WHAT.
+# gives the toolkit's ways as functions: open_dialog SWITCH (starts SAVER, waits for the window,
+# gives it the keyboard and calls dialog_origin), close_by_window, store_byte NAME HEX,
+# expect_stored MOUSEMOVE SYSFAILSCREEN WHAT (hex bytes) and start_run.
 settings_scenario() {
   local first forced
   # Nothing stored: both boxes clear. Checking ChMouse forces ChFail on and greys it, and a
@@ -155,7 +152,7 @@ settings_scenario() {
   store_byte SysFailScreen 00
   start_run
   move_pointer 8
-  expect_run_ended "eight movements"
+  expect_closed "eight movements"
 
   # MouseMove 1 with SysFailScreen 0 opens with ChFail checked and greyed; clearing ChMouse
   # frees it, still checked; the window's close stores that.
@@ -171,7 +168,7 @@ settings_scenario() {
   # failure screen would wait for a second one.
   start_run
   xdotool key space
-  expect_run_ended "Space"
+  expect_closed "Space"
 
   # Keys (only now: the first key lets GTK mark the focus): a stored 2 shows indeterminate;
   # Escape, and Enter on a check box, do nothing; Space checks ChMouse, which has the focus;

@@ -7,11 +7,11 @@ start_wine_test
 
 start_run /s
 probe close Quellar || fail "the window cannot be closed"
-expect_exit 0 "the window closed"
+expect_exit "$SAVER" 0 "the window closed"
 expect_equal "saver flag after the window closed" "$(probe spi)" 0
 
 PROGRAM=$SAVER_WITHOUT_BITMAPS start_saver /s
-expect_exit 1 "a run-time error"
+expect_exit "$SAVER" 1 "a run-time error"
 expect_equal "error line" "$(tr -d '\r' <"$WORK/stderr")" \
   "Quellar: run-time error: bitmap resource 101 cannot be loaded"
 [ -z "$(find_window '^Quellar$')" ] || fail "a run-time error left a window"

@@ -12,11 +12,11 @@ expect_equal "window" "$(probe window Quellar)" "0 0 1024x768 topmost borderless
 expect_equal "saver flag" "$(probe spi)" 1
 follow_pointer
 expect_equal "pointer count" "$POINTER_RUNNING" -1
-run=$SAVER_PID
+run=$SAVER
 start_saver /s
-expect_exit 0 "a second /s"
+expect_exit "$SAVER" 0 "a second /s"
 expect_equal "windows" "$(find_window '^Quellar$' | wc -l)" 1
-SAVER_PID=$run
+SAVER=$run
 
 # The rain, once it has reached the bottom, against the white root.
 at_bottom() { [ "$(blank_cells "$1" 1024x20+0+740)" -lt 64 ]; }
@@ -25,7 +25,6 @@ expect_rain
 
 xdotool key F1
 wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
-unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
 # Space at once after keypad +: the sequence stops the animation 1.9 s later, before the
 # announcement's two seconds are over, so their end blanks it where no tick presents it. A tick
 # late on a loaded machine may present the blank: then a new run tries again, one step faster.
@@ -42,7 +41,7 @@ for speed in 97 98 99; do
   [ "$speed" != 99 ] || fail "the announcement does not stay on the still picture past its time"
   retried "a late tick presented the announcement's end: again in a new run"
   xdotool click 3
-  expect_exit 0 "a button after the failure sequence"
+  expect_exit "$SAVER" 0 "a button after the failure sequence"
   start_run
 done
 probe repaint Quellar || fail "the window cannot be painted again"
@@ -51,7 +50,7 @@ sleep 0.5
 unchanged "$still" "$(shot repainted)" || fail "painted again, the window shows another picture"
 
 xdotool click 3
-expect_exit 0 "the button after the failure sequence"
+expect_exit "$SAVER" 0 "the button after the failure sequence"
 expect_pointer_left 0 "the end of the run"
 expect_equal "saver flag after the run" "$(probe spi)" 0
 expect_equal "stored" "$(stored_values)" "chain REG_BINARY 1C

@@ -52,22 +52,13 @@ set_dpi() { wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DW
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # start_saver ARGS...: the program (QUELLAR_SCR unless PROGRAM names another) in the background,
-# its standard error in $WORK/stderr; SAVER_PID is its process.
+# its standard error in $WORK/stderr; SAVER is its process.
 start_saver() {
   wine_start "${PROGRAM:-$QUELLAR_SCR}" "$@" 2>"$WORK/stderr" &
-  SAVER_PID=$!
+  SAVER=$!
 }
 # start_run [SWITCH]: a full-screen run whose window is up.
 start_run() { start_saver "$@" && await_window '^Quellar$'; }
-
-# expect_exit STATUS WHAT: the program ends within 10 s with that exit code. Not in a
-# subshell: only this shell can collect its child's code.
-expect_exit() {
-  wait_for 10 bash -c "! kill -0 $SAVER_PID" || fail "$2: still running"
-  local status=0
-  wait "$SAVER_PID" || status=$?
-  [ "$status" = "$1" ] || fail "$2: exit code $status, expected $1"
-}
 
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 await_window() { wait_for 20 find_window "$1" || fail "no window named $1"; }

@@ -13,17 +13,13 @@ open_dialog() {
   dialog_origin "$DIALOG"
   xdotool mousemove --window "$DIALOG" "$(scaled 440)" "$(scaled 140)"
 }
-take_shot() { shot "$1"; }
 # Wine closes the window for Alt+F4 itself, as the system menu's Close.
 close_by_window() { xdotool key alt+F4; }
-expect_closed() { expect_exit 0 "$1"; }
-expect_open() { sleep 0.5 && kill -0 "$SAVER_PID" 2>/dev/null || fail "$1 closed the dialog"; }
 expect_stored() {
   expect_equal "$3" "$(stored_values | grep -E '^(MouseMove|SysFailScreen) ')" \
     "MouseMove REG_BINARY $1
 SysFailScreen REG_BINARY $2"
 }
-expect_run_ended() { expect_exit 0 "$1"; }
 
 settings_scenario /c:1312
 

@@ -10,13 +10,13 @@ start_wine_test
 # A preview with no host window, or one that does not exist, has nothing to live in.
 for switch in /x -s s /p "/p 12345"; do
   start_saver $switch
-  expect_exit 0 "$switch"
+  expect_exit "$SAVER" 0 "$switch"
   [ -z "$(find_window '^Quellar')" ] || fail "$switch left a window"
 done
 start_saver /a
 await_window '^QuellarScreensaver$'
 xdotool mousemove --window "$(find_window '^QuellarScreensaver$' | head -n 1)" 20 20 key Return
-expect_exit 0 "the notice closed"
+expect_exit "$SAVER" 0 "the notice closed"
 [ -z "$(stored_values)" ] || fail "the settings key was written"
 
 probe preview "$(windows_path "$QUELLAR_SCR")" || fail "no preview in its host"

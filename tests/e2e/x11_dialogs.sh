@@ -19,11 +19,11 @@ expect_stored() {
   [ "$(stored MouseMove) $(stored SysFailScreen)" = "$1 $2" ] ||
     fail "$3: MouseMove and SysFailScreen $(stored MouseMove) $(stored SysFailScreen), not $1 $2"
 }
-# open_window SWITCH TITLE: DIALOG_PID shows the window DIALOG. Without a window manager
+# open_window SWITCH TITLE: SAVER shows the window DIALOG. Without a window manager
 # nothing else gives the new window the keyboard.
 open_window() {
   "$QUELLAR" "$1" 2>"$WORK/stderr" &
-  DIALOG_PID=$!
+  SAVER=$!
   wait_for 10 xdotool search --name "$2" || fail "quellar $1: no window $2"
   DIALOG=$(xdotool search --name "$2" | head -n 1)
   xdotool windowfocus --sync "$DIALOG"
@@ -33,26 +33,19 @@ open_dialog() {
   open_window "$1" "$SETTINGS_TITLE"
   dialog_origin "$DIALOG"
 }
-take_shot() { shot "$1"; }
 close_by_window() { "$X11_PROBE" close "$DIALOG"; }
-expect_closed() { expect_exit "$DIALOG_PID" 0 "$1"; }
-expect_open() {
-  sleep 0.5
-  ! process_ended "$DIALOG_PID" || fail "$1 closed the dialog"
-}
 start_run() { start_saver; }
-expect_run_ended() { expect_exit "$SAVER" 0 "$1"; }
 
 settings_scenario /c
 # Stored MouseMove 1 with SysFailScreen 0 shows both boxes checked: that is what goes back.
 store_byte SysFailScreen 00
 open_dialog /c
-kill -TERM "$DIALOG_PID"
+kill -TERM "$SAVER"
 expect_closed "SIGTERM"
 expect_stored 01 01 "SIGTERM"
 
 rm "$QUELLAR_REGISTRY"
-for answer in "xdotool key Return" 'kill -HUP $DIALOG_PID'; do
+for answer in "xdotool key Return" 'kill -HUP $SAVER'; do
   open_window /a '^QuellarScreensaver$'
   eval "$answer"
   expect_closed "$answer on the notice"

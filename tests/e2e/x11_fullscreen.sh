@@ -27,7 +27,6 @@ xdotool key space
 wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
 wait_for 5 screen_shows failure_typed || fail "the failure message is not typed along the bottom"
 still=$(shot failure)
-unchanged() { [ "$(differing "$1" "$2")" = 0 ]; }
 unchanged "$still" "$(shot still)" || fail "the picture is not still"
 xev -geometry 200x150+300+300 -name cover >/dev/null &
 cover=$!

@@ -21,16 +21,6 @@ start_x11_test() {
   trap 'kill $(jobs -p) 2>/dev/null || true; stop_xvfb; rm -rf "$WORK"' EXIT
 }
 
-process_ended() { ! ps -o stat= -p "$1" | grep -qv '^Z'; }
-
-# expect_exit PID STATUS WHAT: the child ends within 5 s with that status.
-expect_exit() {
-  wait_for 5 process_ended "$1" || fail "$3: still running"
-  local status=0
-  wait "$1" || status=$?
-  [ "$status" = "$2" ] || fail "$3: exit status $status, expected $2: $(cat "$WORK/stderr")"
-}
-
 flag_is_set() { xprop -root _QUELLAR_SCREENSAVER_RUNNING | grep -q '= 1$'; }
 pointer_state() { "$X11_PROBE" pointer; }
 stored() { sqlite3 "$QUELLAR_REGISTRY" "SELECT hex(data) FROM registry_values WHERE name = '$1'"; }
@@ -76,11 +66,6 @@ start_preview() {
 }
 preview_fits() { xwininfo -children -id "$HOST" | grep -Eq '"Preview": .* 152x112\+0\+0 '; }
 
-
 # rain_in WINDOW GEOMETRY: the window (an id, or root) shows the glyph sheet's cells in GEOMETRY,
 # some of them lit.
-rain_in() {
-  import -window "$1" "$SHOTS/window.png"
-  [ "$(foreign_cells "$SHOTS/window.png" "$2")" = 0 ] && [ "$(blank_cells "$SHOTS/window.png" \
-    "$2")" -lt "$(tiles "$SHOTS/window.png" "$2" 16x20 | wc -l)" ]
-}
+rain_in() { import -window "$1" "$SHOTS/window.png" && rain_on "$SHOTS/window.png" 1 "$2"; }

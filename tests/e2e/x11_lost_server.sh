@@ -7,7 +7,6 @@
 # removed again.
 source "$(dirname "$0")/x11_lib.sh"
 trials=${1:-10}
-cleanup() { kill $(jobs -p) 2>/dev/null || true; stop_xvfb; rm -rf "$WORK"; }
 
 # The segments made by process $1 that no process has attached.
 segments_left_by() { awk -v pid="$1" '$5 == pid && $7 == 0 { print $2 }' /proc/sysvipc/shm; }
@@ -20,8 +19,7 @@ resizes() {
 
 left=0
 for _ in $(seq "$trials"); do
-  start_xvfb 1920x1080 -noreset
-  trap cleanup EXIT
+  start_x11_test 1920x1080
   host=$("$X11_PROBE" host 24 1800 1000)
   "$QUELLAR" --window-id "$host" 2>"$WORK/stderr" &
   guest=$!

@@ -3,8 +3,8 @@
 // "x11_probe close ID" asks the window to close as a window manager's close button does
 // (WM_DELETE_WINDOW). As a screen-saver host: "x11_probe host DEPTH WIDTH HEIGHT" maps a
 // window of that depth (24, or 32 with alpha) that outlives the probe and prints its id;
-// "x11_probe masks ID" prints the events other clients select on it; "x11_probe translucent
-// ID" prints how many of its pixels are not opaque. Exit status 2 when it cannot tell or do it.
+// "x11_probe translucent ID" prints how many of its pixels are not opaque. Exit status 2 when it
+// cannot tell or do it.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -65,13 +65,6 @@ int Host(Display* display, int depth, unsigned width, unsigned height) {
   return 0;
 }
 
-int PrintForeignMasks(Display* display, ::Window window) {
-  XWindowAttributes attributes{};
-  if (!XGetWindowAttributes(display, window, &attributes)) return 2;
-  std::printf("0x%lx\n", attributes.all_event_masks & ~attributes.your_event_mask);
-  return 0;
-}
-
 // Alpha is what the visual's colour masks leave of the pixel's 32 bits.
 int PrintTranslucent(Display* display, ::Window window) {
   XWindowAttributes attributes{};
@@ -106,7 +99,6 @@ int main(int argc, char** argv) {
     return Host(display.get(), static_cast<int>(number(2)), static_cast<unsigned>(number(3)),
                 static_cast<unsigned>(number(4)));
   }
-  if (command == "masks" && argc == 3) return PrintForeignMasks(display.get(), number(2));
   if (command == "translucent" && argc == 3) return PrintTranslucent(display.get(), number(2));
   return 2;
 }
