@@ -1,6 +1,6 @@
 #pragma once
 // What the memory platform's window shows, cut to the window's size. A bitmap made for the
-// window (NewBitmap: the engine's back buffer) is shown where its pixels are, not copied at
+// window (NewBitmap: a monitor engine's back buffer) is shown where its pixels are, not copied at
 // each presentation: from then on, what drawing overwrites in it before the next presentation
 // is kept first (a save-under), so the window still shows the frame last presented. Other
 // bitmaps are copied whole. Reading the frame puts it together.

@@ -1,8 +1,8 @@
 #pragma once
-// A bitmap made for the window: the engine's back buffer. Its pixels lie in a segment that the
-// X server has attached, so a presentation sends the changed boxes straight from them; where
-// the server has no MIT-SHM or will not attach a segment, they lie in our memory and go through
-// the connection with plain XPutImage requests, again without a copy.
+// A bitmap made for the window: a monitor engine's back buffer. Its pixels lie in a segment
+// that the X server has attached, so a presentation sends the changed boxes straight from them;
+// where the server has no MIT-SHM or will not attach a segment, they lie in our memory and go
+// through the connection with plain XPutImage requests, again without a copy.
 //
 // The server reads the segment some time after a request: drawing waits for its completion
 // event before writing again. And since an exposed part of the window must show the last
