@@ -73,12 +73,6 @@ inline bool Shows(const softgdi::Surface& surface, std::int32_t x, std::int32_t 
   return true;
 }
 
-// The calls of the run's log from `first` on.
-inline std::vector<std::string> CallsFrom(const memory::MemoryRun& run, std::size_t first) {
-  const std::vector<std::string>& calls = run.Platform().Calls();
-  return {calls.begin() + static_cast<std::ptrdiff_t>(first), calls.end()};
-}
-
 struct Blit {
   int x = 0, y = 0, width = 0, height = 0, source = 0, sourceX = 0, sourceY = 0;
 };
@@ -86,7 +80,8 @@ struct Blit {
 // The block copies of the log from call `first` on that copy from `source`.
 inline std::vector<Blit> BlitsFrom(const memory::MemoryRun& run, std::size_t first, Handle source) {
   std::vector<Blit> blits;
-  for (const std::string& call : CallsFrom(run, first)) {
+  const std::vector<std::string>& calls = run.Platform().Calls();
+  for (const std::string& call : std::span(calls).subspan(first)) {
     Blit b;
     const int read = std::sscanf(call.c_str(), "BitBlt(%*d, %d, %d, %d, %d, %d, %d, %d", &b.x, &b.y,
                                  &b.width, &b.height, &b.source, &b.sourceX, &b.sourceY);

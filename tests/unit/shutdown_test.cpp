@@ -10,24 +10,6 @@ using testing_support::Kind;
 using testing_support::ScriptedEvent;
 using ShutdownTest = testing_support::RunFixture;
 
-// The settings are stored before the device contexts go, and the window closes last.
-TEST_F(ShutdownTest, DoubleClickRestoresTheDesktopInOrder) {
-  const auto run = StartFullScreen(800, 600);
-  run->Schedule({.at = 100, .kind = Kind::DoubleClick});
-  run->RunUntil(99);
-  const std::size_t startCalls = run->Platform().Calls().size();
-  run->RunUntil(1000);
-  EXPECT_EQ(run->EndedAt(), 100);
-  EXPECT_THAT(
-      testing_support::CallsFrom(*run, startCalls),
-      testing::ElementsAre("ShowCursor(1)", "SetWindowPos(65552, -2, 0, 0, 0, 0, 1)",
-                           "SystemParametersInfo(97, 0, 0, 0)", "RegSetValueEx(\"speed\", 3) = 0",
-                           "RegSetValueEx(\"chain\", 3) = 0", "RegSetValueEx(\"randm\", 1) = 0",
-                           "DeleteDC(2)", "DeleteDC(5)", "DeleteDC(8)", "DeleteDC(11)",
-                           "DeleteDC(14)", "CloseMainWindow()", "EndProcess()"));
-  EXPECT_FALSE(run->Platform().Window().exists);
-}
-
 // Keypad + at 100 ms (ticks then come every 31 ms: 131, 162, ... 317), Enter and keypad * change
 // what each way out must store, and the next run starts from it. Ten movements from 250 ms on
 // end the run at the eighth only when that is asked for.
@@ -68,6 +50,7 @@ TEST_F(ShutdownTest, EveryWayOutStoresTheSettings) {
     EXPECT_EQ(Stored("speed", "B") + Stored("chain", "B") + Stored("randm", "S"), "3129False");
     EXPECT_EQ(std::make_tuple(run->Platform().CursorCount(), run->Platform().ScreenSaverFlag()),
               std::make_tuple(0, 0));
+    EXPECT_FALSE(run->Platform().Window().exists);
     const auto next = StartFullScreen();
     const engine::EngineState& s = next->Engine().state;
     EXPECT_EQ(std::tie(s.tickInterval, s.chainLength, s.randomDeleting),

@@ -81,11 +81,9 @@ TEST(WindowCopyTest, BuffersSideBySideSendOnlyTheirOwnChanges) {
   presentBoth();
   gdi.BitBlt(buffers[1], 16, 20, 16, 20, cell, 0, 0, kSrcCopy);
   presentBoth();
-  ASSERT_EQ(window.seen.size(), 4u);
-  EXPECT_EQ(window.seen[0], std::vector<Box>({{0, 0, 64, 40}}));
-  EXPECT_EQ(window.seen[1], std::vector<Box>({{64, 0, 64, 40}}));
-  EXPECT_EQ(window.seen[2], std::vector<Box>{});
-  EXPECT_EQ(window.seen[3], std::vector<Box>({{80, 20, 16, 20}}));
+  using Boxes = std::vector<Box>;
+  EXPECT_EQ(window.seen,
+            std::vector<Boxes>({{{0, 0, 64, 40}}, {{64, 0, 64, 40}}, {}, {{80, 20, 16, 20}}}));
 }
 
 // The glyph sheet's file, cut short or damaged, is a run-time error that names the resource.

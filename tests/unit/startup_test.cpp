@@ -19,9 +19,9 @@ TEST_F(StartupTest, GridsCountPartialCellsOfThreePixelsOrMore) {
     const auto run = StartFullScreen(width, height);
     const engine::EngineState& s = run->Engine().state;
     const Rect& window = run->Platform().Window().rect;
-    EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount),
-              std::make_tuple(width, height, columns, rows));
-    EXPECT_EQ(std::tie(window.right, window.bottom), std::tie(width, height)) << "covers it";
+    EXPECT_EQ(std::tie(s.surfaceWidth, s.surfaceHeight, s.colCount, s.rowCount, window.right,
+                       window.bottom),
+              std::make_tuple(width, height, columns, rows, width, height));
   }
 }
 
@@ -34,13 +34,11 @@ TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
     std::int16_t expected;
   };
   for (const Case& c :
-       {Case{"speed", "31", "B", &S::tickInterval, 31},
-        Case{"speed", "0", "B", &S::tickInterval, 0},
+       {Case{"speed", "0", "B", &S::tickInterval, 0},
         Case{"speed", "255", "B", &S::tickInterval, 255},
         Case{"chain", "50", "B", &S::chainLength, 41}, Case{"chain", "1", "B", &S::chainLength, 1},
         Case{"chain", "0", "B", &S::chainLength, 0},
         Case{"randm", "fAlSe", "S", &S::randomDeleting, 0},
-        Case{"randm", "0", "S", &S::randomDeleting, 0},
         Case{"randm", "7", "S", &S::randomDeleting, -1},
         Case{"randm", "maybe", "S", &S::randomDeleting, -1},
         Case{"SysFailScreen", "2", "B", &S::skipFailScreen, -1},
