@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -60,9 +59,6 @@ class MainWindowTest : public ::testing::Test {
     window.Close();
     PumpFor(0);  // takes the quit that the closing posts
   }
-  std::size_t Count(const std::string& event) const {
-    return static_cast<std::size_t>(std::count(events.events.begin(), events.events.end(), event));
-  }
 
   RunEnd runEnd;
   PresentedFrame frame;
@@ -106,7 +102,7 @@ TEST_F(MainWindowTest, AnExpiryReachesTheFormOnlyWhileItsTimerRuns) {
     window.SetTimerEnabled(TimerId::Timer1, enabled);
     PostMessageW(window.Hwnd(), WM_TIMER, 1, 0);
     PumpFor(0);
-    EXPECT_EQ(Count("Timer1"), delivered) << interval << enabled;
+    EXPECT_EQ(events.events, Events(delivered, "Timer1")) << interval << enabled;
   }
 }
 
