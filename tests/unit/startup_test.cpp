@@ -53,14 +53,6 @@ TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
   }
 }
 
-// Where the first call that starts with `prefix` stands in the run's log (its length when none
-// does).
-std::ptrdiff_t FirstCall(const memory::MemoryRun& run, std::string_view prefix) {
-  const std::vector<std::string>& calls = run.Platform().Calls();
-  return std::ranges::find_if(calls, [&](const auto& c) { return c.starts_with(prefix); }) -
-         calls.begin();
-}
-
 constexpr Handle kFrmMain = memory::MemoryPlatform::kMainWindow;
 
 // The store sees the installation recorded over an older one; the desktop sees the window
@@ -96,8 +88,8 @@ TEST_F(StartupTest, APreviewShowsAsAChildOfTheHostsWindow) {
   const auto run = StartRun(config);
   const std::vector<std::string>& calls = run->Platform().Calls();
   EXPECT_EQ(calls.back(), memory::Call("SetWindowPos", kFrmMain, 0, 0, 0, 152, 112, 0x54));
-  EXPECT_LT(FirstCall(*run, memory::Call("SetParent", kFrmMain, 2690548)),
-            static_cast<std::ptrdiff_t>(calls.size()) - 1);
+  EXPECT_THAT(std::vector(calls.begin(), calls.end() - 1),
+              testing::Contains(memory::Call("SetParent", kFrmMain, 2690548)));
   const memory::WindowState& window = run->Platform().Window();
   EXPECT_EQ(std::tie(window.parent, window.owner, window.style, window.caption, window.visible),
             std::make_tuple(2690548, 2690548, 0x40000000, "Preview", true));
