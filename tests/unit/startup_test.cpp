@@ -39,7 +39,7 @@ TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
         Case{"chain", "50", "B", &S::chainLength, 41}, Case{"chain", "1", "B", &S::chainLength, 1},
         Case{"chain", "0", "B", &S::chainLength, 0},
         Case{"randm", "fAlSe", "S", &S::randomDeleting, 0},
-        Case{"randm", "7", "S", &S::randomDeleting, -1},
+        Case{"randm", "0", "S", &S::randomDeleting, 0},
         Case{"randm", "maybe", "S", &S::randomDeleting, -1},
         Case{"SysFailScreen", "2", "B", &S::skipFailScreen, -1},
         Case{"MouseMove", "1", "B", &S::closeOnMouseMove, -1}}) {
