@@ -55,16 +55,23 @@ TEST_F(StartupTest, StoredSettingsAreConvertedIntoTheirFields) {
 
 constexpr Handle kFrmMain = memory::MemoryPlatform::kMainWindow;
 
-// The store sees the installation recorded over an older one; the desktop sees the window
-// shown topmost, the screen saver flagged as running and the pointer hidden. With no setting
-// stored, the defaults hold.
-TEST_F(StartupTest, AFullScreenStartRecordsTheInstallationAndTakesTheDesktop) {
+// The store sees the installation recorded (over an older one) before any setting is read; the
+// desktop sees the window shown topmost over the screen, then the screen saver flagged as
+// running, and last the pointer hidden. With no setting stored, the defaults hold.
+TEST_F(StartupTest, AFullScreenStartRecordsTheInstallationFirstAndHidesThePointerLast) {
   Store("versionMajor", "1", "D");
   const auto run = StartFullScreen(1024, 768);
-  const memory::MemoryPlatform& platform = run->Platform();
-  EXPECT_EQ(std::make_tuple(platform.Window().visible, platform.Window().topmost,
-                            platform.ScreenSaverFlag(), platform.CursorCount()),
-            std::make_tuple(true, true, 1, -1));
+  const std::vector<std::string>& calls = run->Platform().Calls();
+  const auto firstRead = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+    return call.starts_with("RegQueryValueEx");
+  });
+  EXPECT_EQ(
+      std::count_if(calls.begin(), firstRead,
+                    [](const std::string& call) { return call.starts_with("RegSetValueEx"); }),
+      5);
+  EXPECT_THAT(std::vector(calls.end() - 3, calls.end()),
+              testing::ElementsAre(memory::Call("SetWindowPos", kFrmMain, -1, 0, 0, 1024, 768, 64),
+                                   "SystemParametersInfo(97, -1, 0, 0)", "ShowCursor(0)"));
   EXPECT_TRUE(testing_support::Shows(testing_support::BackBuffer(*run), 0, 0, 1024, 768))
       << "the rain starts on black";
   EXPECT_EQ(Stored("Install_Dir", "S") + " " + Stored("Exe_Name", "S"), "C:\\Quellar Quellar.exe");
