@@ -3,6 +3,7 @@
 // It keeps a log of the calls the engine makes, with their arguments, in the order made: the
 // platform's own and the registry's value reads and writes.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -58,6 +59,8 @@ class MemoryPlatform : public Platform, public monitors::MonitorSource {
   const std::vector<std::string>& Calls() const { return calls_; }
   const WindowState& Window() const { return window_; }
   const softgdi::Surface& Frame() const { return frame_.Pixels(); }
+  // Runs Timer1's handler as a tick of the window (softgdi::WindowTarget::DuringTick).
+  void DuringTick(const std::function<void()>& tick) { frame_.DuringTick(tick); }
   std::int32_t CursorCount() const { return cursorCount_; }
   std::int32_t ScreenSaverFlag() const { return screenSaverFlag_; }
   const std::vector<std::string>& MessageBoxes() const { return messageBoxes_; }

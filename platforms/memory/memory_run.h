@@ -68,7 +68,8 @@ class MemoryRun {
   MemoryPlatform platform_;
   monitors::MonitorRun run_;
   FrmMain form_;
-  FrmMainEvents events_{form_};
+  FrmMainEvents events_{form_,
+                        [this](const std::function<void()>& tick) { platform_.DuringTick(tick); }};
   // By time; events of the same moment in the order scheduled.
   std::multimap<std::int64_t, ScriptedEvent> script_;
   std::optional<std::int64_t> endedAt_;

@@ -69,6 +69,7 @@ void WindowFrame::SettleParts(Box area) {
 }
 
 void WindowFrame::BeforeWrite(const Bitmap& bitmap, Box box) {
+  if (Tick()->running) return;
   for (ShownPart& part : parts_) {
     if (part.source->Store() == &bitmap) part.saved.Keep(bitmap.Pixels(), bitmap.Width(), box);
   }

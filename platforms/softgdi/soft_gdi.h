@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <utility>
@@ -19,11 +20,30 @@
 
 namespace quellar::softgdi {
 
+// Whether a tick of the rain is running. A tick presents everything it draws before it
+// returns, and no exposure is handled inside it, so what its drawing overwrites in a bitmap the
+// window shows need not be kept: only drawing outside a tick (an announcement erased by its
+// timeout, F1's panel) must keep it for an exposure until the next presentation.
+struct TickState {
+  bool running = false;
+};
+
 // Receives the pixels copied to a window's device context, in window coordinates; it clips to
 // the window's current size.
 class WindowTarget {
  public:
   virtual ~WindowTarget() = default;
+  // Runs Timer1's handler as a tick.
+  template <typename Handler>
+  void DuringTick(Handler&& handler) {
+    struct Restore {
+      TickState& tick;
+      bool running;
+      ~Restore() { tick.running = running; }
+    } restore{*tick_, tick_->running};
+    tick_->running = true;
+    handler();
+  }
   virtual void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                            const Surface& source, std::int32_t sourceX, std::int32_t sourceY) = 0;
   // The same copy, where only the boxes `changed` (window coordinates, inside the copy) can
@@ -33,6 +53,13 @@ class WindowTarget {
                               std::int32_t sourceY, std::span<const Box> /*changed*/) {
     ReceiveCopy(x, y, width, height, source, sourceX, sourceY);
   }
+
+ protected:
+  // Shared with the bitmaps the window shows, which may outlive it.
+  std::shared_ptr<const TickState> Tick() const { return tick_; }
+
+ private:
+  std::shared_ptr<TickState> tick_ = std::make_shared<TickState>();
 };
 
 class SoftGdi {

@@ -16,7 +16,8 @@ using softgdi::Box;
 
 WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat& format,
                            int completionType, std::int32_t width, std::int32_t height,
-                           std::shared_ptr<std::vector<WindowBitmap*>> registry)
+                           std::shared_ptr<std::vector<WindowBitmap*>> registry,
+                           std::shared_ptr<const softgdi::TickState> tick)
     : display_(display),
       window_(window),
       gc_(display, XCreateGC(display, window, 0, nullptr)),
@@ -24,7 +25,8 @@ WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat&
       opaqueBits_(OpaqueBitsOf(format)),
       completionType_(completionType),
       bounds_{0, 0, width, height},
-      registry_(std::move(registry)) {
+      registry_(std::move(registry)),
+      tick_(std::move(tick)) {
   if (completionType_ >= 0) shared_ = SharedImage::Create(display_, format_, width, height);
   if (!shared_) {
     own_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -47,7 +49,7 @@ std::span<softgdi::Pixel> WindowBitmap::Pixels() {
 
 void WindowBitmap::BeforeWrite(Box box) {
   WaitUntilRead();
-  if (shown_) saved_.Keep(Pixels(), bounds_.width, box);
+  if (shown_ && !tick_->running) saved_.Keep(Pixels(), bounds_.width, box);
 }
 
 bool WindowBitmap::IsMyCompletion(const XEvent& event) const {

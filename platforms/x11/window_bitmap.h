@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platforms/softgdi/save_under.h"
+#include "platforms/softgdi/soft_gdi.h"
 #include "platforms/softgdi/surface.h"
 #include "platforms/x11/shared_image.h"
 #include "platforms/x11/x_image.h"
@@ -26,11 +27,13 @@ namespace quellar::x11 {
 class WindowBitmap : public softgdi::PixelStore {
  public:
   // `completionType` is the type of MIT-SHM's completion events, or -1 where the server has no
-  // MIT-SHM. The bitmap enters `registry` for as long as it lives. Raises a RuntimeError when
-  // Xlib cannot describe its pixels as an image.
+  // MIT-SHM. The bitmap enters `registry` for as long as it lives; while `tick` runs, nothing
+  // its drawing overwrites is kept. Raises a RuntimeError when Xlib cannot describe its pixels
+  // as an image.
   WindowBitmap(Display* display, ::Window window, const PixelFormat& format, int completionType,
                std::int32_t width, std::int32_t height,
-               std::shared_ptr<std::vector<WindowBitmap*>> registry);
+               std::shared_ptr<std::vector<WindowBitmap*>> registry,
+               std::shared_ptr<const softgdi::TickState> tick);
   ~WindowBitmap() override;
   WindowBitmap(const WindowBitmap&) = delete;
   WindowBitmap& operator=(const WindowBitmap&) = delete;
@@ -65,6 +68,7 @@ class WindowBitmap : public softgdi::PixelStore {
   BorrowedImage ownImage_;           // over own_
   // Shared: the bitmap may outlive the surface that made it.
   const std::shared_ptr<std::vector<WindowBitmap*>> registry_;
+  const std::shared_ptr<const softgdi::TickState> tick_;
   int unread_ = 0;      // requests whose completion has not come
   bool shown_ = false;  // nothing needs keeping before the first presentation
   softgdi::SaveUnder saved_;

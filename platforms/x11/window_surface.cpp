@@ -25,7 +25,7 @@ WindowSurface::WindowSurface(Display* display, ::Window window, const softgdi::S
 
 std::unique_ptr<WindowBitmap> WindowSurface::NewBitmap(std::int32_t width, std::int32_t height) {
   return std::make_unique<WindowBitmap>(display_, window_, format_, completionType_, width, height,
-                                        bitmaps_);
+                                        bitmaps_, Tick());
 }
 
 WindowBitmap* WindowSurface::BitmapOf(const softgdi::Surface& surface) const {

@@ -81,7 +81,8 @@ Display* X11Platform::RequireDisplay() {
 }
 
 void X11Platform::Run(FrmMain& form) {
-  FrmMainEvents events(form);
+  FrmMainEvents events(form,
+                       [this](const std::function<void()>& tick) { surface_->DuringTick(tick); });
   XConnection connection(RequireDisplay(), signals_, Window(), *surface_);
   EventLoop(connection, timers_, events, guest_ ? WindowOwner::kHost : WindowOwner::kProgram).Run();
 }
