@@ -11,8 +11,9 @@ export XDG_RUNTIME_DIR=$WORK
 build_reference "$WORK/reference" quellar
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j2 --target quellar frame_probe >/dev/null
-# The program's folder was windows/ in builds from before it was named platforms/.
-REFERENCE_QUELLAR=$(ls "$WORK"/reference/build/linux/{platforms,windows}/x11/quellar 2>/dev/null | head -1)
+REFERENCE_QUELLAR=$WORK/reference/build/linux/platforms/x11/quellar
+# A reference from before the folder was named platforms/ has its program under windows/.
+[ -e "$REFERENCE_QUELLAR" ] || REFERENCE_QUELLAR=$WORK/reference/build/linux/windows/x11/quellar
 THIS_QUELLAR=build/linux/platforms/x11/quellar
 PROBE=build/linux/bench/frame_probe
 describe_builds "$WORK/reference"
