@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "bench/allocation_count.h"
 #include "bench/rain_run.h"
 #include "platforms/x11/display.h"
 #include "platforms/x11/main_window.h"
@@ -99,13 +100,19 @@ void BM_Present(benchmark::State& state, Sent sent) {
   present();
   WaitUntilShown(display, surface);
   const std::optional<double> serverBefore = ServerNanoseconds(display);
+  std::uint64_t allocations = 0;
   for (auto _ : state) {
     state.PauseTiming();
     rain.Tick();
     state.ResumeTiming();
+    const std::uint64_t before = Allocations();
     present();
+    allocations += Allocations() - before;
     WaitUntilShown(display, surface);
   }
+  // A presentation allocates nothing once warm: any allocation shows here.
+  state.counters["allocations_per_present"] =
+      benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
   const std::optional<double> serverAfter = ServerNanoseconds(display);
   if (serverBefore && serverAfter) {
     state.counters["server_us"] = benchmark::Counter((*serverAfter - *serverBefore) / 1000,

@@ -1,0 +1,29 @@
+#include "bench/allocation_count.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<std::uint64_t> allocations{0};
+
+}  // namespace
+
+std::uint64_t quellar::bench::Allocations() {
+  return allocations.load(std::memory_order_relaxed);
+}
+
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t /*size*/) noexcept {
+  std::free(memory);
+}
