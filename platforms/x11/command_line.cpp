@@ -117,7 +117,7 @@ class GuestParser {
   }
 
   void TakeDefaultsForTheRest() {
-    GuestOverrides& overrides = request_.overrides;
+    engine::SettingOverrides& overrides = request_.overrides;
     overrides.speed = overrides.speed.value_or(engine::kDefaultInterval);
     overrides.chain = overrides.chain.value_or(engine::kDefaultChain);
     overrides.randomDeleting = overrides.randomDeleting.value_or(true);

@@ -18,15 +18,13 @@
 
 namespace quellar::x11 {
 
-// Settings a guest takes from its command line instead of the store, for its run only: a speed
-// of 1 to 1001 ms, a chain of 2 to 255.
-using GuestOverrides = engine::SettingOverrides;
-
 struct GuestRequest {
   std::optional<std::uint32_t> window;  // the host's window; none for the root window
-  // With --defaults every setting is overridden: the daemon's settings window leaves out a value
-  // at its default, which must then mean the default and not the stored setting.
-  GuestOverrides overrides;
+  // Settings the guest takes from its command line instead of the store, for its run only: a
+  // speed of 1 to 1001 ms, a chain of 2 to 255. With --defaults every setting is overridden: the
+  // daemon's settings window leaves out a value at its default, which must then mean the default
+  // and not the stored setting.
+  engine::SettingOverrides overrides;
 };
 struct StandardRequest {};
 struct UsageRequest {};

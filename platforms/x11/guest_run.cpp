@@ -13,7 +13,7 @@ namespace {
 
 // One engine, for as long as the host's window keeps its size and no SIGUSR1 asks for a fresh
 // start.
-void RunEngine(X11Platform& platform, const GuestOverrides& overrides) {
+void RunEngine(X11Platform& platform, const engine::SettingOverrides& overrides) {
   monitors::MonitorRun run(platform, platform, std::random_device{}());
   FrmMain form(run, platform);
   run.Main();

@@ -18,7 +18,7 @@ std::string Described(std::vector<std::string_view> arguments, const char* saver
     if (std::holds_alternative<UsageRequest>(request)) return "usage";
     if (std::holds_alternative<VersionRequest>(request)) return "version";
     const GuestRequest& guest = std::get<GuestRequest>(request);
-    const GuestOverrides& set = guest.overrides;
+    const engine::SettingOverrides& set = guest.overrides;
     return "guest in " + (guest.window ? std::to_string(*guest.window) : "root") +
            (set.speed ? " speed " + std::to_string(*set.speed) : "") +
            (set.chain ? " chain " + std::to_string(*set.chain) : "") +

@@ -17,7 +17,7 @@ using engine::kTrue;
 TEST(GuestOverridesTest, OptionsReplaceTheStoredSettingsForTheRun) {
   using Settings = std::array<std::int16_t, 3>;  // tickInterval, chainLength, randomDeleting
   // A 200x150 window has 8 rows: chains of at most 10.
-  const std::tuple<GuestOverrides, const char*, Settings> cases[] = {
+  const std::tuple<engine::SettingOverrides, const char*, Settings> cases[] = {
       {{}, "True", {61, 10, kTrue}},
       {{}, "False", {61, 10, kFalse}},
       {{.speed = 1001}, "True", {1001, 10, kTrue}},
