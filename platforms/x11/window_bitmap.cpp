@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "engine/runtime_error.h"
+#include "platforms/softgdi/column_boxes.h"
 #include "platforms/softgdi/damage.h"
-#include "platforms/x11/column_boxes.h"
 
 namespace quellar::x11 {
 
@@ -119,7 +119,7 @@ void WindowBitmap::Put(Box box, std::int32_t dx, std::int32_t dy, bool notify) {
 void WindowBitmap::Show(std::span<const Box> boxes, std::int32_t dx, std::int32_t dy) {
   shown_ = true;
   saved_.Clear();
-  MergeColumnBoxes(boxes, bounds_, requests_);
+  softgdi::MergeColumnBoxes(boxes, bounds_, requests_);
   for (const Box& box : requests_) MakeOpaque(box);
   for (std::size_t i = 0; i < requests_.size(); ++i) {
     // The server handles requests in order: the last one's completion covers them all.
