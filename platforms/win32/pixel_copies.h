@@ -10,8 +10,8 @@ namespace quellar::win32 {
 class PixelCopies {
  public:
   virtual ~PixelCopies() = default;
-  virtual bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source,
-                      int sourceX, int sourceY, DWORD rop) = 0;
+  virtual bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+                      int sourceY, DWORD rop) = 0;
 };
 
 // gdi32's BitBlt itself.
