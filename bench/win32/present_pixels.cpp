@@ -3,14 +3,15 @@
 // bitmap or window they land in. Run under Wine as `present_pixels /s`, with the screen's size
 // from QUELLAR_MONITORS and the stored settings the run should have (random deleting on, say):
 // it starts the run as Quellar.scr does, lets the rain fill the screen, then delivers 1000
-// Timer1 messages to the window, one after another, and prints the counts of those ticks. The
-// figures: scripts/present-pixels.
+// Timer1 messages to the window, one after another, and prints the counts of those ticks, with
+// the allocations they made (none, once the rain is warm). The figures: scripts/present-pixels.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/allocation_count.h"
 #include "engine/engine.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/forms/frm_main_events.h"
@@ -81,14 +82,18 @@ int main() {
   }
   for (int tick = 0; tick < kWarmUpTicks; ++tick) Tick(window);
   copies = {};
+  const std::uint64_t allocationsBefore = bench::Allocations();
   for (int tick = 0; tick < kCountedTicks; ++tick) Tick(window);
+  const std::uint64_t allocations = bench::Allocations() - allocationsBefore;
   RECT client{};
   GetClientRect(window, &client);
   const std::uint64_t whole = ClippedPixels(0, 0, client.right, client.bottom, {client.right, client.bottom}) * kCountedTicks;
-  std::printf("%ldx%ld ticks %d drawn %llu presented %llu whole %llu\n", client.right,
-              client.bottom, kCountedTicks, static_cast<unsigned long long>(copies.drawn),
+  std::printf("%ldx%ld ticks %d drawn %llu presented %llu whole %llu allocations %llu\n",
+              client.right, client.bottom, kCountedTicks,
+              static_cast<unsigned long long>(copies.drawn),
               static_cast<unsigned long long>(copies.toWindow),
-              static_cast<unsigned long long>(whole));
+              static_cast<unsigned long long>(whole),
+              static_cast<unsigned long long>(allocations));
   platform.RestoreDesktop();
   return 0;
 }

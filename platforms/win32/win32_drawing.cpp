@@ -21,7 +21,7 @@ Handle Win32Platform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std:
 }
 
 Handle Win32Platform::SelectObject(Handle dc, Handle object) {
-  return ToHandle(::SelectObject(FromHandle<HDC>(dc), FromHandle<HGDIOBJ>(object)));
+  return ToHandle(gdi_.SelectObject(FromHandle<HDC>(dc), FromHandle<HGDIOBJ>(object)));
 }
 
 bool Win32Platform::DeleteDC(Handle dc) {
