@@ -3,11 +3,14 @@
 // bitmap or window they land in. Run under Wine as `present_pixels /s`, with the screen's size
 // from QUELLAR_MONITORS and the stored settings the run should have (random deleting on, say):
 // it starts the run as Quellar.scr does, lets the rain fill the screen, then delivers 1000
-// Timer1 messages to the window, one after another, and prints the counts of those ticks, with
-// the allocations they made (none, once the rain is warm). The figures: scripts/present-pixels.
+// Timer1 messages to the window, one after another, and prints the counts of those ticks: the
+// pixels, the allocations they made (none, once the rain is warm), the copies to the window per
+// tick and the time a tick took. That time leaves out Wine's flushes of the window to the X
+// server, which come when a program waits for messages. The figures: scripts/present-pixels.
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 
@@ -51,13 +54,19 @@ class CountingCopies final : public win32::PixelCopies {
   bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
               int sourceY, DWORD rop) override {
     const std::uint64_t pixels = ClippedPixels(x, y, width, height, SizeOf(destination));
-    (WindowFromDC(destination) != nullptr ? toWindow : drawn) += pixels;
+    if (WindowFromDC(destination) == nullptr) {
+      drawn += pixels;
+    } else {
+      toWindow += pixels;
+      ++windowCalls;
+    }
     return win32::SystemPixelCopies().BitBlt(destination, x, y, width, height, source, sourceX,
                                              sourceY, rop);
   }
 
   std::uint64_t toWindow = 0;
   std::uint64_t drawn = 0;
+  std::uint64_t windowCalls = 0;
 };
 
 void Tick(HWND window) {
@@ -83,17 +92,22 @@ int main() {
   for (int tick = 0; tick < kWarmUpTicks; ++tick) Tick(window);
   copies = {};
   const std::uint64_t allocationsBefore = bench::Allocations();
+  const auto start = std::chrono::steady_clock::now();
   for (int tick = 0; tick < kCountedTicks; ++tick) Tick(window);
+  const std::chrono::duration<double, std::micro> elapsed =
+      std::chrono::steady_clock::now() - start;
   const std::uint64_t allocations = bench::Allocations() - allocationsBefore;
   RECT client{};
   GetClientRect(window, &client);
-  const std::uint64_t whole = ClippedPixels(0, 0, client.right, client.bottom, {client.right, client.bottom}) * kCountedTicks;
-  std::printf("%ldx%ld ticks %d drawn %llu presented %llu whole %llu allocations %llu\n",
-              client.right, client.bottom, kCountedTicks,
-              static_cast<unsigned long long>(copies.drawn),
-              static_cast<unsigned long long>(copies.toWindow),
-              static_cast<unsigned long long>(whole),
-              static_cast<unsigned long long>(allocations));
+  const std::uint64_t whole =
+      ClippedPixels(0, 0, client.right, client.bottom, {client.right, client.bottom}) *
+      kCountedTicks;
+  std::printf(
+      "%ldx%ld ticks %d drawn %llu presented %llu whole %llu allocations %llu calls %.1f us %.0f\n",
+      client.right, client.bottom, kCountedTicks, static_cast<unsigned long long>(copies.drawn),
+      static_cast<unsigned long long>(copies.toWindow), static_cast<unsigned long long>(whole),
+      static_cast<unsigned long long>(allocations),
+      static_cast<double>(copies.windowCalls) / kCountedTicks, elapsed.count() / kCountedTicks);
   platform.RestoreDesktop();
   return 0;
 }
