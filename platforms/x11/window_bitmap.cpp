@@ -36,6 +36,8 @@ WindowBitmap::WindowBitmap(Display* display, ::Window window, const PixelFormat&
   }
   // Black as a new bitmap is, and opaque wherever the window needs it to be.
   if (opaqueBits_ != 0) std::ranges::fill(Pixels(), opaqueBits_);
+  // A presentation brings at most the boxes of a bitmap's damage.
+  requests_.reserve(softgdi::Damage::kMaxBoxes);
   registry_->push_back(this);
 }
 

@@ -72,7 +72,7 @@ class WindowBitmap : public softgdi::PixelStore {
   int unread_ = 0;      // requests whose completion has not come
   bool shown_ = false;  // nothing needs keeping before the first presentation
   softgdi::SaveUnder saved_;
-  std::vector<softgdi::Box> requests_;  // reused for every presentation
+  std::vector<softgdi::Box> requests_;  // for every presentation
 };
 
 }  // namespace quellar::x11
