@@ -1,6 +1,7 @@
 #pragma once
-// How many times the program has allocated with operator new: a benchmark linking
-// allocation_count.cpp counts every allocation, so a tick that allocates shows it.
+// How many times the program has allocated: a benchmark linking allocation_count.cpp counts
+// every malloc, calloc and realloc, its own and those of the libraries it calls (Xlib, xcb,
+// SQLite) alike, and operator new with them, so a tick that allocates shows it.
 
 #include <cstdint>
 

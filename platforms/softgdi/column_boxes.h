@@ -1,10 +1,12 @@
 #pragma once
-// The requests a set of changed boxes becomes. A tick of rain changes up to five cells per
-// column, three of them adjacent (the new head and the two cells redrawn behind it). Measured
-// with the real rain on Xvfb at 1920x1080 (bench_x11_present, shared memory), the server spent
-// per tick 0.33 ms on one request per cell, 0.24 ms with the touching cells of a column made
-// one, and 0.56 ms on one strip per column from the eraser down to the head, which sends the
-// unchanged cells between as well: so touching boxes are merged and gaps are not.
+// The requests a set of changed boxes becomes where each carries its pixels through the
+// connection (a server without MIT-SHM). A tick of rain changes up to five cells per column,
+// three of them adjacent (the new head and the two cells redrawn behind it). Measured with the
+// real rain on Xvfb at 1920x1080 (bench_x11_present, when shared memory still sent a request
+// per box), the server spent per tick 0.33 ms on one request per cell, 0.24 ms with the touching
+// cells of a column made one, and 0.56 ms on one strip per column from the eraser down to the
+// head, which sends the unchanged cells between as well: so touching boxes are merged and gaps
+// are not.
 
 #include <span>
 #include <vector>

@@ -20,6 +20,9 @@ class Damage {
   // across draws about 1200 cells.
   static constexpr std::size_t kMaxBoxes = 4096;
 
+  // Room for the most boxes it keeps, so that nothing is allocated while frames are drawn.
+  Damage() { boxes_.reserve(kMaxBoxes); }
+
   void Add(Box box);
   void Clear() { boxes_.clear(); }
   // Forgets the boxes that lie wholly inside `shown`; a box that sticks out stays whole.
@@ -28,7 +31,7 @@ class Damage {
   bool Empty() const { return boxes_.empty(); }
 
  private:
-  std::vector<Box> boxes_;  // keeps its capacity: nothing is allocated once frames repeat
+  std::vector<Box> boxes_;
 };
 
 }  // namespace quellar::softgdi

@@ -64,6 +64,10 @@ class WindowTarget {
 
 class SoftGdi {
  public:
+  // A copy to a window sends at most as many boxes as a bitmap's damage keeps: with room for
+  // them from the start, presenting allocates nothing.
+  SoftGdi() { changed_.reserve(Damage::kMaxBoxes); }
+
   Handle CreateWindowDC(WindowTarget& target);
   Handle CreateCompatibleDC(Handle dc);
   Handle CreateCompatibleBitmap(Handle dc, std::int32_t width, std::int32_t height);
@@ -131,7 +135,7 @@ class SoftGdi {
 
   std::map<Handle, DeviceContext> dcs_;
   std::map<Handle, Bitmap> bitmaps_;  // map nodes stay put: surfaces may be held by address
-  std::vector<Box> changed_;          // reused for every copy to a window
+  std::vector<Box> changed_;          // for every copy to a window
   Handle nextHandle_ = 1;
 };
 

@@ -54,11 +54,13 @@ class WindowBitmap : public softgdi::PixelStore {
   bool IsMyCompletion(const XEvent& event) const;
   void WaitUntilRead();
   void MakeOpaque(softgdi::Box box);
-  void Put(softgdi::Box box, std::int32_t dx, std::int32_t dy, bool notify);
+  void Put(softgdi::Box box, std::int32_t dx, std::int32_t dy);
+  void ShowShared(std::span<const softgdi::Box> boxes, std::int32_t dx, std::int32_t dy);
 
   Display* display_;
   ::Window window_;
   OwnedGc gc_;
+  OwnedGc presentGc_;  // clipped to each presentation's boxes
   const PixelFormat format_;
   const softgdi::Pixel opaqueBits_;
   const int completionType_;
@@ -72,7 +74,9 @@ class WindowBitmap : public softgdi::PixelStore {
   int unread_ = 0;      // requests whose completion has not come
   bool shown_ = false;  // nothing needs keeping before the first presentation
   softgdi::SaveUnder saved_;
-  std::vector<softgdi::Box> requests_;  // reused for every presentation
+  // For every presentation: the requests without shared memory, the clip with it.
+  std::vector<softgdi::Box> requests_;
+  std::vector<XRectangle> clip_;
 };
 
 }  // namespace quellar::x11

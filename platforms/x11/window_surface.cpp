@@ -21,6 +21,8 @@ WindowSurface::WindowSurface(Display* display, ::Window window, const softgdi::S
       gc_(display, XCreateGC(display, window, 0, nullptr)),
       bounds_{0, 0, width, height} {
   if (XShmQueryExtension(display_)) completionType_ = XShmGetEventBase(display_) + ShmCompletion;
+  // A copy brings at most the boxes of a bitmap's damage.
+  shown_.reserve(softgdi::Damage::kMaxBoxes);
 }
 
 std::unique_ptr<WindowBitmap> WindowSurface::NewBitmap(std::int32_t width, std::int32_t height) {

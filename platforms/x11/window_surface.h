@@ -63,7 +63,7 @@ class WindowSurface : public softgdi::WindowTarget {
   // Every live bitmap made here.
   std::shared_ptr<std::vector<WindowBitmap*>> bitmaps_ =
       std::make_shared<std::vector<WindowBitmap*>>();
-  std::vector<softgdi::Box> shown_;  // reused for every copy
+  std::vector<softgdi::Box> shown_;  // for every copy, with room for the most it can hold
   // The size changed: parts of the window may never have had a copy, so the next is taken whole.
   bool resized_ = false;
   bool wholeFrames_ = false;

@@ -22,6 +22,15 @@ std::int64_t MonotonicNanoseconds() {
       .count();
 }
 
+SignalRequest XConnection::TakeSignals() {
+  return signalsMayWait_ ? signals_.Take() : SignalRequest::kNothing;
+}
+
+// Xlib's queue holds every event read so far: the last wait's flush took in what xcb had read.
+int XConnection::Arrived() {
+  return serverMayHaveSent_ ? XPending(display_) : XQLength(display_);
+}
+
 // Only from the queue: a handler may have taken events out of it (the surface takes its
 // completions), and reading the connection here could block.
 WindowEvent XConnection::Take() {
@@ -73,6 +82,7 @@ bool XConnection::WindowExists() {
 
 void XConnection::WaitUntil(std::int64_t deadline) {
   XFlush(display_);
+  signalsMayWait_ = serverMayHaveSent_ = true;
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
   // To the nanosecond: a wait rounded to whole milliseconds would cost a 1 ms timer ticks.
@@ -81,7 +91,9 @@ void XConnection::WaitUntil(std::int64_t deadline) {
                          static_cast<long>(wait % kNanosecondsPerSecond)};
   std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
-  ppoll(sources.data(), sources.size(), &timeout, nullptr);
+  if (ppoll(sources.data(), sources.size(), &timeout, nullptr) < 0) return;
+  serverMayHaveSent_ = sources[0].revents != 0;
+  signalsMayWait_ = sources[1].revents != 0;
 }
 
 }  // namespace quellar::x11

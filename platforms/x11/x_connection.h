@@ -23,8 +23,8 @@ class XConnection final : public LoopConnection {
       : display_(display), signals_(signals), window_(window), surface_(surface) {}
 
   std::int64_t Now() override { return MonotonicNanoseconds(); }
-  SignalRequest TakeSignals() override { return signals_.Take(); }
-  int Arrived() override { return XPending(display_); }
+  SignalRequest TakeSignals() override;
+  int Arrived() override;
   WindowEvent Take() override;
   void ResizeSurface(std::int32_t width, std::int32_t height) override {
     surface_.Resize(width, height);
@@ -40,6 +40,11 @@ class XConnection final : public LoopConnection {
   RunSignals& signals_;
   RainWindow& window_;
   WindowSurface& surface_;
+  // Whether the last wait left the signals or the server's connection with something to read:
+  // a wait that timed out with nothing waiting spares the next round a read of each (a tick
+  // that reads nothing is cheaper), and one that did not wait rules nothing out.
+  bool signalsMayWait_ = true;
+  bool serverMayHaveSent_ = true;
 };
 
 }  // namespace quellar::x11
