@@ -60,12 +60,21 @@ void WindowFrame::PutTogether(const ShownPart& part) const {
   });
 }
 
-void WindowFrame::SettleParts(Box area) {
+template <typename Predicate>
+void WindowFrame::SettlePartsWhere(Predicate settles) {
   std::erase_if(parts_, [&](const ShownPart& part) {
-    if (Intersect(part.area, area).Empty()) return false;
+    if (!settles(part)) return false;
     PutTogether(part);
     return true;
   });
+}
+
+void WindowFrame::SettleParts(Box area) {
+  SettlePartsWhere([area](const ShownPart& part) { return !Intersect(part.area, area).Empty(); });
+}
+
+void WindowFrame::Forget(const softgdi::Surface& source) {
+  SettlePartsWhere([&source](const ShownPart& part) { return part.source == &source; });
 }
 
 void WindowFrame::BeforeWrite(const Bitmap& bitmap, Box box) {

@@ -27,6 +27,8 @@ class WindowFrame : public softgdi::WindowTarget {
   void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                    const softgdi::Surface& source, std::int32_t sourceX,
                    std::int32_t sourceY) override;
+  // The parts showing `source` keep what they show, in the frame's own pixels.
+  void Forget(const softgdi::Surface& source) override;
 
  private:
   class Bitmap;
@@ -43,8 +45,11 @@ class WindowFrame : public softgdi::WindowTarget {
   bool IsMine(const softgdi::Surface& source) const;
   void Show(softgdi::Box copy, const softgdi::Surface& source, std::int32_t dx, std::int32_t dy);
   void BeforeWrite(const Bitmap& bitmap, softgdi::Box box);
-  // Puts the parts that `area` meets into the pixels for good, and forgets them.
+  // Puts the parts that `area` meets, or that `settles` picks, into the pixels for good, and
+  // forgets them.
   void SettleParts(softgdi::Box area);
+  template <typename Predicate>
+  void SettlePartsWhere(Predicate settles);
   void PutTogether(const ShownPart& part) const;
 
   mutable softgdi::Surface pixels_;  // as of the last reading, where parts show bitmaps

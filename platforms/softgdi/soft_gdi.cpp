@@ -10,14 +10,15 @@ namespace quellar::softgdi {
 
 Handle SoftGdi::CreateWindowDC(WindowTarget& target) {
   const Handle dc = NewHandle();
-  dcs_[dc] = DeviceContext{&target, 0, {}};
+  dcs_[dc] = DeviceContext{&target, 0, 0, {}};
   return dc;
 }
 
 // A new memory DC holds a 1x1 stock bitmap, as GDI's do; copies into it change one pixel.
 Handle SoftGdi::CreateCompatibleDC(Handle /*dc*/) {
   const Handle dc = NewHandle();
-  dcs_[dc] = DeviceContext{nullptr, AddBitmap(Surface(1, 1)), {}};
+  const Handle own = AddBitmap(Surface(1, 1));
+  dcs_[dc] = DeviceContext{nullptr, own, own, {}};
   return dc;
 }
 
@@ -53,11 +54,29 @@ Handle SoftGdi::SelectObject(Handle dc, Handle bitmap) {
 }
 
 bool SoftGdi::DeleteDC(Handle dc) {
+  const auto found = dcs_.find(dc);
+  if (found == dcs_.end()) return false;
+  const DeviceContext deleted = std::move(found->second);
+  dcs_.erase(found);
   // What bitmaps kept for a window's DC is of no use once it is gone.
   for (auto& [handle, bitmap] : bitmaps_) {
     std::erase_if(bitmap.unshown, [dc](const auto& entry) { return entry.first == dc; });
   }
-  return dcs_.erase(dc) == 1;
+  DeleteUnlessSelected(deleted.selected);
+  DeleteUnlessSelected(deleted.own);
+  return true;
+}
+
+void SoftGdi::DeleteUnlessSelected(Handle bitmap) {
+  const auto found = bitmaps_.find(bitmap);
+  if (found == bitmaps_.end()) return;
+  for (const auto& [handle, dc] : dcs_) {
+    if (dc.selected == bitmap) return;
+  }
+  for (const auto& [handle, dc] : dcs_) {
+    if (dc.window != nullptr) dc.window->Forget(found->second.surface);
+  }
+  bitmaps_.erase(found);
 }
 
 Handle SoftGdi::SelectedHandle(Handle dc) const {

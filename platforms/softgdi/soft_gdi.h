@@ -53,6 +53,9 @@ class WindowTarget {
                               std::int32_t sourceY, std::span<const Box> /*changed*/) {
     ReceiveCopy(x, y, width, height, source, sourceX, sourceY);
   }
+  // `source`'s bitmap is being deleted: a target that shows it where its pixels lie keeps what
+  // it shows of it now.
+  virtual void Forget(const Surface& /*source*/) {}
 
  protected:
   // Shared with the bitmaps the window shows, which may outlive it.
@@ -78,6 +81,8 @@ class SoftGdi {
   // Returns the bitmap selected before (the DC's own 1x1 stock bitmap at first), 0 on a bad
   // handle.
   Handle SelectObject(Handle dc, Handle bitmap);
+  // Deletes `dc` and, unless another DC holds them, the bitmap selected into it and the one it
+  // was made with: nothing selects a bitmap again once its DC is gone.
   bool DeleteDC(Handle dc);
   // SRCCOPY only; clipped to both sides. False on a bad handle or another raster operation.
   bool BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -114,6 +119,7 @@ class SoftGdi {
   struct DeviceContext {
     WindowTarget* window = nullptr;  // set for a window's DC
     Handle selected = 0;
+    Handle own = 0;            // the 1x1 bitmap a memory DC is made with
     std::vector<Shown> shows;  // a window's DC only
   };
   struct Bitmap {
@@ -126,6 +132,7 @@ class SoftGdi {
     Bitmap& bitmap;
   };
   Handle SelectedHandle(Handle dc) const;  // 0 for a window's DC or a bad handle
+  void DeleteUnlessSelected(Handle bitmap);
   std::optional<Selected> SelectedBitmap(Handle dc);
   Damage& UnshownOn(Bitmap& bitmap, Handle windowDc);
   void CopyToWindow(Handle windowDc, DeviceContext& window, const Selected& source, std::int32_t x,

@@ -118,6 +118,14 @@ TEST_F(MonitorRuns, TheFailureSequenceFreezesTheOtherMonitors) {
 TEST_F(MonitorRuns, MonitorsAddedOrRemovedAreCoveredAgain) {
   const RunPtr run = StartOn("1024x768+0+0,800x600+1024+0");
   run->RunUntil(500);
+  // The right monitor shrinks inside the same desktop: a new engine rains there, and the old
+  // one took its back buffer with it (nothing can select it any more).
+  const Handle goneBuffer = run->Monitors().FollowerEngine(0).state.hbmBuffer;
+  run->ChangeMonitors(Monitors("1024x768+0+0,800x500+1024+0"));
+  run->RunUntil(600);
+  EXPECT_TRUE(ShowsBuffer(*run, run->Monitors().FollowerEngine(0), {1024, 0}));
+  softgdi::SoftGdi& gdi = run->Platform().Gdi();
+  EXPECT_EQ(gdi.SelectObject(gdi.CreateCompatibleDC(0), goneBuffer), 0);
   run->ChangeMonitors(Monitors("1024x768+0+0"));
   EXPECT_EQ(run->Monitors().Followers(), 0u);
   EXPECT_EQ(Describe(run->Platform().Window().rect), "0,0,1024,768");
