@@ -1,5 +1,6 @@
 #include "platforms/win32/gdi_objects.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/runtime_error.h"
@@ -49,9 +50,27 @@ HBITMAP GdiObjects::LoadBitmapResource(HINSTANCE module, std::int16_t id) {
   return static_cast<HBITMAP>(image);
 }
 
+HGDIOBJ GdiObjects::SelectObject(HDC dc, HGDIOBJ object) {
+  const HGDIOBJ previous = ::SelectObject(dc, object);
+  if (previous == nullptr) return previous;
+  std::erase_if(selections_, [dc](const Selection& selection) { return selection.dc == dc; });
+  const auto bitmap = static_cast<HBITMAP>(object);
+  if (std::find(bitmaps_.begin(), bitmaps_.end(), bitmap) != bitmaps_.end()) {
+    selections_.push_back({dc, bitmap});
+  }
+  return previous;
+}
+
 bool GdiObjects::DeleteDC(HDC dc) {
   std::erase(dcs_, dc);
-  return ::DeleteDC(dc) != FALSE;
+  const bool deleted = ::DeleteDC(dc) != FALSE;
+  for (const Selection& selection : selections_) {
+    if (selection.dc != dc) continue;
+    DeleteObject(selection.bitmap);
+    std::erase(bitmaps_, selection.bitmap);
+  }
+  std::erase_if(selections_, [dc](const Selection& selection) { return selection.dc == dc; });
+  return deleted;
 }
 
 }  // namespace quellar::win32

@@ -10,7 +10,7 @@ constexpr int kDesignWidth = 320;
 constexpr int kDesignHeight = 240;
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, RunEnd& runEnd, PresentedFrame& frame)
+MainWindow::MainWindow(HINSTANCE instance, RunEnd& runEnd, WindowSurface& frame)
     : instance_(instance),
       runEnd_(runEnd),
       frame_(frame),

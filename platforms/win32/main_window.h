@@ -18,7 +18,7 @@ namespace quellar::win32 {
 
 class MainWindow {
  public:
-  MainWindow(HINSTANCE instance, RunEnd& runEnd, PresentedFrame& frame);
+  MainWindow(HINSTANCE instance, RunEnd& runEnd, WindowSurface& frame);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
@@ -42,7 +42,7 @@ class MainWindow {
 
   HINSTANCE instance_;
   RunEnd& runEnd_;
-  PresentedFrame& frame_;
+  WindowSurface& frame_;
   WindowClass class_;
   WindowTimers timers_;
   FormEvents* events_ = nullptr;

@@ -21,11 +21,11 @@ Handle Win32Platform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std:
 }
 
 Handle Win32Platform::SelectObject(Handle dc, Handle object) {
-  return ToHandle(::SelectObject(FromHandle<HDC>(dc), FromHandle<HGDIOBJ>(object)));
+  return ToHandle(gdi_.SelectObject(FromHandle<HDC>(dc), FromHandle<HGDIOBJ>(object)));
 }
 
 bool Win32Platform::DeleteDC(Handle dc) {
-  presented_.Forget(FromHandle<HDC>(dc));
+  surface_.Forget(FromHandle<HDC>(dc));
   return gdi_.DeleteDC(FromHandle<HDC>(dc));
 }
 
@@ -33,18 +33,17 @@ Handle Win32Platform::LoadBitmapResource(std::int16_t id) {
   return ToHandle(gdi_.LoadBitmapResource(instance_, id));
 }
 
-// A copy to the window presents a frame; a copy anywhere else may change the frame presented
-// last, which a repaint must still show.
+// A copy to the window presents a frame; a copy anywhere else changes a back buffer, perhaps
+// one the window shows.
 bool Win32Platform::BitBlt(Handle destination, std::int32_t x, std::int32_t y, std::int32_t width,
                            std::int32_t height, Handle source, std::int32_t sourceX,
                            std::int32_t sourceY, std::uint32_t rop) {
   const auto target = FromHandle<HDC>(destination);
   const auto from = FromHandle<HDC>(source);
-  if (target != windowDc_) presented_.BeforeDrawingInto(target);
-  const bool copied = ::BitBlt(target, x, y, width, height, from, sourceX, sourceY, rop) != FALSE;
-  if (target == windowDc_)
-    presented_.Presented(from, {x, y, x + width, y + height}, {sourceX, sourceY});
-  return copied;
+  const RECT box{x, y, x + width, y + height};
+  if (target == windowDc_) return surface_.Present(target, box, from, {sourceX, sourceY}, rop);
+  surface_.Writing(target, box);
+  return copies_.BitBlt(target, x, y, width, height, from, sourceX, sourceY, rop);
 }
 
 }  // namespace quellar::win32

@@ -8,10 +8,12 @@
 
 namespace quellar::win32 {
 
-Win32Platform::Win32Platform(HINSTANCE instance, RunEnd& runEnd)
+Win32Platform::Win32Platform(HINSTANCE instance, RunEnd& runEnd, PixelCopies& copies)
     : instance_(instance),
       instanceMutex_(ExecutablePath()),
-      window_(instance, runEnd, presented_) {}
+      copies_(copies),
+      surface_(copies),
+      window_(instance, runEnd, surface_) {}
 
 std::string Win32Platform::CommandLine() {
   return std::string(ArgumentsOf(GetCommandLineA()));
@@ -62,6 +64,7 @@ void Win32Platform::SetCaption(Handle window, const std::string& caption) {
 std::int32_t Win32Platform::SetWindowPos(Handle window, Handle insertAfter, std::int32_t x,
                                          std::int32_t y, std::int32_t width, std::int32_t height,
                                          std::uint32_t flags) {
+  surface_.WindowChanged();
   return ::SetWindowPos(FromHandle<HWND>(window), FromHandle<HWND>(insertAfter), x, y, width,
                         height, flags);
 }
@@ -76,6 +79,7 @@ std::intptr_t Win32Platform::SetWindowLongValue(Handle window, std::int32_t inde
 }
 
 Handle Win32Platform::SetParent(Handle window, Handle parent) {
+  surface_.WindowChanged();
   return ToHandle(::SetParent(FromHandle<HWND>(window), FromHandle<HWND>(parent)));
 }
 

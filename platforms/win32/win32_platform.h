@@ -13,6 +13,7 @@
 #include "platforms/win32/gdi_objects.h"
 #include "platforms/win32/instance_lock.h"
 #include "platforms/win32/main_window.h"
+#include "platforms/win32/pixel_copies.h"
 #include "platforms/win32/run_end.h"
 #include "platforms/win32/window_surface.h"
 
@@ -20,7 +21,8 @@ namespace quellar::win32 {
 
 class Win32Platform final : public Platform, public monitors::MonitorSource {
  public:
-  Win32Platform(HINSTANCE instance, RunEnd& runEnd);
+  // Pixels are moved through `copies`.
+  Win32Platform(HINSTANCE instance, RunEnd& runEnd, PixelCopies& copies = SystemPixelCopies());
 
   void Attach(FormEvents& events) { window_.Attach(events); }
   // Gives back what the run took from the desktop, whatever became of the run.
@@ -80,7 +82,8 @@ class Win32Platform final : public Platform, public monitors::MonitorSource {
   std::unique_ptr<registry::RegistryApi> registry_;
   // Before the window: its memory DCs are released after it has gone.
   GdiObjects gdi_;
-  PresentedFrame presented_;
+  PixelCopies& copies_;
+  WindowSurface surface_;
   win32::MainWindow window_;
   HDC windowDc_ = nullptr;
 };

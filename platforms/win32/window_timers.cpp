@@ -2,14 +2,10 @@
 
 namespace quellar::win32 {
 
-namespace {
-
 // Event ids start at 1: a 0 reads as "no timer" wherever timers are traced.
-UINT_PTR EventIdOf(TimerId timer) {
+UINT_PTR WindowTimers::EventIdOf(TimerId timer) {
   return static_cast<UINT_PTR>(timer) + 1;
 }
-
-}  // namespace
 
 void WindowTimers::SetInterval(HWND window, TimerId timer, std::int32_t milliseconds) {
   SlotOf(timer).interval = milliseconds;

@@ -22,8 +22,9 @@ class WindowTimers {
   std::int32_t Interval(TimerId timer) const { return SlotOf(timer).interval; }
   bool Running(TimerId timer) const;
 
-  // The timer a WM_TIMER message names, if it is one of ours.
+  // The timer a WM_TIMER message names, if it is one of ours, and the reverse.
   static std::optional<TimerId> FromEventId(WPARAM eventId);
+  static UINT_PTR EventIdOf(TimerId timer);
 
  private:
   struct Slot {

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "engine/runtime_error.h"
+#include "platforms/softgdi/column_boxes.h"
 #include "platforms/softgdi/damage.h"
-#include "platforms/x11/column_boxes.h"
 
 namespace quellar::x11 {
 
@@ -130,7 +130,7 @@ void WindowBitmap::Show(std::span<const Box> boxes, std::int32_t dx, std::int32_
     ShowShared(boxes, dx, dy);
     return;
   }
-  MergeColumnBoxes(boxes, bounds_, requests_);
+  softgdi::MergeColumnBoxes(boxes, bounds_, requests_);
   for (const Box& box : requests_) {
     MakeOpaque(box);
     Put(box, dx, dy);

@@ -3,7 +3,8 @@
 # monitor whatever the display has): the window covers both and each shows rain of the glyph
 # sheet's cells; F1's help, Space's failure box and the message band land on the primary
 # monitor, on the right and shorter, where a run on that monitor alone puts them; the other
-# monitor's rain stands still with the failure sequence, and stays so when a monitor is added.
+# monitor's rain stands still with the failure sequence, painting the window again shows the
+# same, and it stays so when a monitor is added.
 source "$(dirname "$0")/wine_lib.sh"
 start_wine_test 1024x768
 echo 512x768+0+0,512x600+512+0* >"$WORK/monitors"
@@ -23,6 +24,9 @@ wait_for 5 screen_shows failure_typed 528 580 || fail "no failure message on the
 still=$(shot still)
 [ "$(digest "$still" 512x768+0+0)" = "$(digest "$(shot later)" 512x768+0+0)" ] ||
   fail "the other monitor's rain goes on during the failure sequence"
+probe repaint Quellar || fail "the window cannot be painted again"
+sleep 0.5
+unchanged "$still" "$(shot repainted)" || fail "painted again, the monitors show another picture"
 echo 512x768+0+0,512x600+512+0*,512x168+512+600 >"$WORK/monitors"
 probe displaychange Quellar
 sleep 0.5

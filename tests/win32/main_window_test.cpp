@@ -61,7 +61,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   RunEnd runEnd;
-  PresentedFrame frame;
+  WindowSurface frame{SystemPixelCopies()};
   MainWindow window{GetModuleHandleW(nullptr), runEnd, frame};
   RecordingEvents events;
 };

@@ -1,6 +1,6 @@
 // Changed boxes become few requests: touching boxes of a column merge, nothing else does.
 
-#include "platforms/x11/column_boxes.h"
+#include "platforms/softgdi/column_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,10 @@ namespace quellar::softgdi {
 static void PrintTo(const Box& box, std::ostream* out) {
   *out << box.x << "," << box.y << "," << box.width << "," << box.height;
 }
-}  // namespace quellar::softgdi
 
-namespace quellar::x11 {
 namespace {
 
-using Boxes = std::vector<softgdi::Box>;
+using Boxes = std::vector<Box>;
 
 TEST(MergeColumnBoxesTest, Cases) {
   const std::pair<Boxes, Boxes> cases[] = {
@@ -39,4 +37,4 @@ TEST(MergeColumnBoxesTest, Cases) {
 }
 
 }  // namespace
-}  // namespace quellar::x11
+}  // namespace quellar::softgdi

@@ -1,18 +1,16 @@
-#include "platforms/x11/column_boxes.h"
+#include "platforms/softgdi/column_boxes.h"
 
 #include <algorithm>
 #include <tuple>
 
 #include "platforms/softgdi/damage.h"
 
-namespace quellar::x11 {
-
-using softgdi::Box;
+namespace quellar::softgdi {
 
 void MergeColumnBoxes(std::span<const Box> boxes, Box bounds, std::vector<Box>& merged) {
   merged.clear();
   for (const Box box : boxes) {
-    const Box clipped = softgdi::Intersect(box, bounds);
+    const Box clipped = Intersect(box, bounds);
     if (!clipped.Empty()) merged.push_back(clipped);
   }
   std::sort(merged.begin(), merged.end(), [](const Box& a, const Box& b) {
@@ -31,4 +29,4 @@ void MergeColumnBoxes(std::span<const Box> boxes, Box bounds, std::vector<Box>& 
   merged.resize(kept);
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::softgdi

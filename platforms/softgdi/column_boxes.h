@@ -13,12 +13,11 @@
 
 #include "platforms/softgdi/surface.h"
 
-namespace quellar::x11 {
+namespace quellar::softgdi {
 
 // `boxes` clipped to `bounds`, with the boxes of one column (the same left edge and width)
 // that overlap or touch made one; empty boxes dropped. `merged` is reused, to allocate nothing
 // once frames repeat.
-void MergeColumnBoxes(std::span<const softgdi::Box> boxes, softgdi::Box bounds,
-                      std::vector<softgdi::Box>& merged);
+void MergeColumnBoxes(std::span<const Box> boxes, Box bounds, std::vector<Box>& merged);
 
-}  // namespace quellar::x11
+}  // namespace quellar::softgdi
