@@ -1,10 +1,12 @@
 #pragma once
 // frmMain's message loop, on one thread, in rounds: a termination signal ends the run; the
 // events that had arrived when the round began are handled; every timer that is due fires once,
-// Timer1 before tmrOSD; the loop sleeps until the next timer is due or something arrives. A
-// guest in a host's window took nothing from the desktop: a termination signal, or the window's
-// end, simply ends it, and a new size of the window or SIGUSR1 ends its loop, for a new engine.
-// The program's own window takes whatever size it is given, and its surface follows.
+// Timer1 before tmrOSD; the loop sleeps until the next timer is due or something arrives (what
+// arrives while the server has yet to read the last frame waits for the next tick, or 50 ms at
+// most: see XConnection::WaitUntil). A guest in a host's window took nothing from the desktop: a
+// termination signal, or the window's end, simply ends it, and a new size of the window or SIGUSR1
+// ends its loop, for a new engine. The program's own window takes whatever size it is given, and
+// its surface follows.
 
 #include <cstdint>
 

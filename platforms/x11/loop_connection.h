@@ -55,7 +55,8 @@ class LoopConnection {
   virtual std::optional<std::string> TakeError() = 0;
   virtual bool WindowExists() = 0;
   // Sends what is buffered, then sleeps until `deadline` unless an event or a signal comes
-  // first.
+  // first; events may be left waiting for a while (at most 50 ms) while the server has yet to
+  // read the last frame.
   virtual void WaitUntil(std::int64_t deadline) = 0;
 };
 

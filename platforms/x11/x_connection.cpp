@@ -13,6 +13,9 @@ namespace quellar::x11 {
 namespace {
 
 constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+// Longer than a tick at the default speed (41 ms), so that its wake-up takes the completion;
+// short enough that a key or a move waits no longer than a frame does.
+constexpr std::int64_t kFrameReadWait = 50 * kNanosecondsPerMillisecond;
 
 }  // namespace
 
@@ -85,14 +88,20 @@ void XConnection::WaitUntil(std::int64_t deadline) {
   signalsMayWait_ = serverMayHaveSent_ = true;
   // Events that Xlib has already read would not wake poll().
   if (XQLength(display_) > 0) return;
+  // The server's completion of a frame comes moments after the frame: waking for it would be a
+  // second wake-up per tick. Until it has been taken, the connection waits for the next tick,
+  // or kFrameReadWait at most (poll() leaves a negative descriptor alone).
+  const bool frameUnread = !surface_.Settled();
+  const std::int64_t now = Now();
+  if (frameUnread) deadline = std::min(deadline, now + kFrameReadWait);
   // To the nanosecond: a wait rounded to whole milliseconds would cost a 1 ms timer ticks.
-  const std::int64_t wait = std::max<std::int64_t>(deadline - Now(), 0);
+  const std::int64_t wait = std::max<std::int64_t>(deadline - now, 0);
   const timespec timeout{static_cast<time_t>(wait / kNanosecondsPerSecond),
                          static_cast<long>(wait % kNanosecondsPerSecond)};
-  std::array<pollfd, 2> sources{pollfd{XConnectionNumber(display_), POLLIN, 0},
+  std::array<pollfd, 2> sources{pollfd{frameUnread ? -1 : XConnectionNumber(display_), POLLIN, 0},
                                 pollfd{signals_.Descriptor(), POLLIN, 0}};
   if (ppoll(sources.data(), sources.size(), &timeout, nullptr) < 0) return;
-  serverMayHaveSent_ = sources[0].revents != 0;
+  serverMayHaveSent_ = frameUnread || sources[0].revents != 0;
   signalsMayWait_ = sources[1].revents != 0;
 }
 
