@@ -5,7 +5,19 @@ scripts/install-deps
 source tests/e2e/lib.sh
 source scripts/reference.sh
 WORK=$(mktemp -d)
-trap 'stop_xvfb; remove_reference "$WORK/reference"; rm -rf "$WORK"' EXIT
+# cleanup: what the script started and made goes, whatever ended it: first the steps a script
+# adds to CLEANUP_STEPS (function names), then the X server, the reference and WORK. start_xvfb
+# sets an EXIT trap of its own, so servers are started through xvfb, which puts this one back.
+CLEANUP_STEPS=()
+cleanup() {
+  local step
+  for step in "${CLEANUP_STEPS[@]}"; do "$step"; done
+  stop_xvfb
+  remove_reference "$WORK/reference"
+  rm -rf "$WORK"
+}
+xvfb() { start_xvfb "$@"; trap cleanup EXIT; }
+trap cleanup EXIT
 export XDG_RUNTIME_DIR=$WORK
 
 build_reference "$WORK/reference" quellar
