@@ -81,7 +81,7 @@ int main() {
   win32::Win32Platform platform(GetModuleHandleW(nullptr), runEnd, copies);
   monitors::MonitorRun run(platform, platform, 7);
   FrmMain form(run, platform);
-  FrmMainEvents events(form);
+  FrmMainEvents events(form, platform.TickRunner());
   platform.Attach(events);
   runEnd.Guard([&] { run.Main(); });
   const auto window = reinterpret_cast<HWND>(platform.MainWindow());

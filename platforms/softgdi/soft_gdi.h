@@ -17,16 +17,9 @@
 #include "engine/platform.h"
 #include "platforms/softgdi/damage.h"
 #include "platforms/softgdi/surface.h"
+#include "platforms/softgdi/tick_state.h"
 
 namespace quellar::softgdi {
-
-// Whether a tick of the rain is running. A tick presents everything it draws before it
-// returns, and no exposure is handled inside it, so what its drawing overwrites in a bitmap the
-// window shows need not be kept: only drawing outside a tick (an announcement erased by its
-// timeout, F1's panel) must keep it for an exposure until the next presentation.
-struct TickState {
-  bool running = false;
-};
 
 // Receives the pixels copied to a window's device context, in window coordinates; it clips to
 // the window's current size.
@@ -36,13 +29,7 @@ class WindowTarget {
   // Runs Timer1's handler as a tick.
   template <typename Handler>
   void DuringTick(Handler&& handler) {
-    struct Restore {
-      TickState& tick;
-      bool running;
-      ~Restore() { tick.running = running; }
-    } restore{*tick_, tick_->running};
-    tick_->running = true;
-    handler();
+    tick_->Run(std::forward<Handler>(handler));
   }
   virtual void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                            const Surface& source, std::int32_t sourceX, std::int32_t sourceY) = 0;

@@ -30,7 +30,7 @@ int Run(HINSTANCE instance) {
     win32::Win32Platform platform(instance, runEnd);
     monitors::MonitorRun run(platform, platform, std::random_device{}());
     FrmMain form(run, platform);
-    FrmMainEvents events(form);
+    FrmMainEvents events(form, platform.TickRunner());
     platform.Attach(events);
     runEnd.Guard([&] { run.Main(); });
     // Main returns with no run for the dialog, the notice and unknown switches.

@@ -93,18 +93,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // A WM_TIMER can still be queued after its timer was stopped; a stopped timer never fires.
-// Timer1's tick presents everything it draws, so nothing it draws needs keeping for a repaint.
 void MainWindow::OnTimer(WPARAM eventId) {
   const std::optional<TimerId> timer = WindowTimers::FromEventId(eventId);
   if (!timer || !timers_.Running(*timer) || events_ == nullptr || runEnd_.Ended()) return;
-  const auto fire = [&] { events_->Timer(*timer); };
-  runEnd_.Guard([&] {
-    if (*timer == TimerId::Timer1) {
-      frame_.DuringTick(fire);
-    } else {
-      fire();
-    }
-  });
+  runEnd_.Guard([&] { events_->Timer(*timer); });
 }
 
 // Between BeginPaint and EndPaint the window's own DC is clipped to the uncovered part; the

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/platform.h"
+#include "platforms/forms/frm_main_events.h"
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/win32/desktop_guard.h"
 #include "platforms/win32/gdi_objects.h"
@@ -25,6 +26,10 @@ class Win32Platform final : public Platform, public monitors::MonitorSource {
   Win32Platform(HINSTANCE instance, RunEnd& runEnd, PixelCopies& copies = SystemPixelCopies());
 
   void Attach(FormEvents& events) { window_.Attach(events); }
+  // How a tick runs here: inside the window's tick scope (FrmMainEvents' runner).
+  FrmMainEvents::TickRunner TickRunner() {
+    return [this](const std::function<void()>& tick) { surface_.DuringTick(tick); };
+  }
   // Gives back what the run took from the desktop, whatever became of the run.
   void RestoreDesktop() { desktop_.Restore(); }
 

@@ -24,7 +24,7 @@ bool Meet(const RECT& a, const RECT& b) {
 void WindowSurface::Writing(HDC target, RECT box) {
   Area* shown = AreaOf(target);
   if (shown == nullptr) return;
-  if (!inTick_ && !shown->savedAside) shown->SaveAside(copies_);
+  if (!tick_.running && !shown->savedAside) shown->SaveAside(copies_);
   shown->unpresented.Add({box.left, box.top, Width(box), Height(box)});
 }
 

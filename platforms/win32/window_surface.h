@@ -18,9 +18,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platforms/softgdi/damage.h"
+#include "platforms/softgdi/tick_state.h"
 #include "platforms/win32/gdi_handle.h"
 #include "platforms/win32/pixel_copies.h"
 
@@ -42,17 +44,10 @@ class WindowSurface {
   // Copies the presented frames to `window`; nothing before the first presentation.
   void Repaint(HDC window);
 
-  // Runs a tick's handler, which presents everything it draws before it returns.
+  // Runs Timer1's handler as a tick, which presents everything it draws before it returns.
   template <typename Handler>
   void DuringTick(Handler&& handler) {
-    const bool outer = inTick_;
-    inTick_ = true;
-    struct Restore {
-      bool& flag;
-      bool value;
-      ~Restore() { flag = value; }
-    } restore{inTick_, outer};
-    handler();
+    tick_.Run(std::forward<Handler>(handler));
   }
 
  private:
@@ -82,7 +77,7 @@ class WindowSurface {
   PixelCopies& copies_;
   std::vector<std::unique_ptr<Area>> areas_;
   std::vector<softgdi::Box> requests_;  // reused by every presentation
-  bool inTick_ = false;
+  softgdi::TickState tick_;
 };
 
 }  // namespace quellar::win32
