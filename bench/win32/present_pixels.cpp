@@ -38,8 +38,9 @@ std::uint64_t ClippedPixels(int x, int y, int width, int height, SIZE limit) {
          static_cast<std::uint64_t>(box.bottom - box.top);
 }
 
-SIZE SizeOf(HDC dc) {
-  if (const HWND window = WindowFromDC(dc); window != nullptr) {
+// The size of `window`'s client area, or else of the bitmap selected into `dc`.
+SIZE SizeOf(HDC dc, HWND window) {
+  if (window != nullptr) {
     RECT client{};
     GetClientRect(window, &client);
     return {client.right, client.bottom};
@@ -53,8 +54,9 @@ class CountingCopies final : public win32::PixelCopies {
  public:
   bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
               int sourceY, DWORD rop) override {
-    const std::uint64_t pixels = ClippedPixels(x, y, width, height, SizeOf(destination));
-    if (WindowFromDC(destination) == nullptr) {
+    const HWND window = WindowFromDC(destination);
+    const std::uint64_t pixels = ClippedPixels(x, y, width, height, SizeOf(destination, window));
+    if (window == nullptr) {
       drawn += pixels;
     } else {
       toWindow += pixels;

@@ -56,14 +56,15 @@ Handle SoftGdi::SelectObject(Handle dc, Handle bitmap) {
 bool SoftGdi::DeleteDC(Handle dc) {
   const auto found = dcs_.find(dc);
   if (found == dcs_.end()) return false;
-  const DeviceContext deleted = std::move(found->second);
+  const Handle selected = found->second.selected;
+  const Handle own = found->second.own;
   dcs_.erase(found);
   // What bitmaps kept for a window's DC is of no use once it is gone.
   for (auto& [handle, bitmap] : bitmaps_) {
     std::erase_if(bitmap.unshown, [dc](const auto& entry) { return entry.first == dc; });
   }
-  DeleteUnlessSelected(deleted.selected);
-  DeleteUnlessSelected(deleted.own);
+  DeleteUnlessSelected(selected);
+  DeleteUnlessSelected(own);
   return true;
 }
 

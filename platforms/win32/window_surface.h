@@ -30,7 +30,11 @@ namespace quellar::win32 {
 
 class WindowSurface {
  public:
-  explicit WindowSurface(PixelCopies& copies) : copies_(copies) {}
+  // A presentation copies at most the boxes a back buffer's damage keeps: with room for them
+  // from the start, presenting allocates nothing.
+  explicit WindowSurface(PixelCopies& copies) : copies_(copies) {
+    requests_.reserve(softgdi::Damage::kMaxBoxes);
+  }
 
   // Called before anything writes `box` of the memory device context `target`.
   void Writing(HDC target, RECT box);
@@ -76,7 +80,7 @@ class WindowSurface {
 
   PixelCopies& copies_;
   std::vector<std::unique_ptr<Area>> areas_;
-  std::vector<softgdi::Box> requests_;  // reused by every presentation
+  std::vector<softgdi::Box> requests_;  // for every presentation
   softgdi::TickState tick_;
 };
 
