@@ -23,10 +23,11 @@ export XDG_RUNTIME_DIR=$WORK
 build_reference "$WORK/reference" quellar
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j2 --target quellar frame_probe >/dev/null
-REFERENCE_QUELLAR=$WORK/reference/build/linux/platforms/x11/quellar
-# A reference from before the folder was named platforms/ has its program under windows/.
-[ -e "$REFERENCE_QUELLAR" ] || REFERENCE_QUELLAR=$WORK/reference/build/linux/windows/x11/quellar
-THIS_QUELLAR=build/linux/platforms/x11/quellar
+# The program's folder was windows/x11, then platforms/x11, now platforms/linux.
+for REFERENCE_QUELLAR in "$WORK"/reference/build/linux/{platforms/linux,platforms/x11,windows/x11}/quellar; do
+  [ -e "$REFERENCE_QUELLAR" ] && break
+done
+THIS_QUELLAR=build/linux/platforms/linux/quellar
 PROBE=build/linux/bench/frame_probe
 describe_builds "$WORK/reference"
 

@@ -67,8 +67,8 @@ dpkg-deb -x "$DEB" "$ROOT"
 # Hardened as Debian's packages are, built and packaged. Not asked: control-flow marks (Debian
 # 12's start files have none) and __*_chk calls, which the compiler leaves out wherever it
 # proves a size, as it does everywhere here (lintian-overrides).
-hardening-check --nocfprotection --nofortify "$BUILD_DIR/platforms/x11/quellar" \
-  "$BUILD_DIR/platforms/x11/quellar-dialogs.so" "$ROOT/usr/bin/quellar" \
+hardening-check --nocfprotection --nofortify "$BUILD_DIR/platforms/linux/quellar" \
+  "$BUILD_DIR/platforms/linux/quellar-dialogs.so" "$ROOT/usr/bin/quellar" \
   "$ROOT/usr/libexec/quellar/quellar-dialogs.so" >"$WORK/hardening.log" ||
   fail "hardening-check: $(cat "$WORK/hardening.log")"
 # gzip -9n: no name and no time in the header, which names the best compression.
