@@ -79,9 +79,10 @@ green_per_mille() {
     awk '$3 > $2 && $3 > $4 { green += $1 } { all += $1 } END { print int(1000 * green / all) }'
 }
 
-# expect_rain: the rain of a 1024x768 run, on a root of a colour the glyph sheet has not: in two
-# screenshots half a second apart nothing of the root shows, every whole cell is one of the
-# sheet's and enough is green, and between them it has moved.
+# expect_rain [GEOMETRY]: the rain of a 1024x768 run (or in the part GEOMETRY, which starts on
+# the rain's grid), on a root of a colour the glyph sheet has not: in two screenshots half a
+# second apart nothing of the root shows, every whole cell is one of the sheet's and enough is
+# green, and between them it has moved.
 expect_rain() {
   local first second screen
   first=$(shot rain-1)
@@ -89,7 +90,7 @@ expect_rain() {
   second=$(shot rain-2)
   for screen in "$first" "$second"; do
     [ -z "$(stray_colours "$screen")" ] || fail "$screen has colours the glyph sheet has not"
-    [ "$(foreign_cells "$screen" 1024x760+0+0)" = 0 ] || fail "$screen has cells that are no glyph"
+    [ "$(foreign_cells "$screen" "${1:-1024x760+0+0}")" = 0 ] || fail "$screen has cells that are no glyph"
     [ "$(green_per_mille "$screen")" -gt 20 ] || fail "$screen has too little green"
   done
   [ "$(differing "$first" "$second")" -gt 100 ] || fail "the rain did not move in half a second"
