@@ -7,14 +7,17 @@
 #include <linux/input-event-codes.h>
 #include <wayland-client.h>
 
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "wlr-virtual-pointer-unstable-v1-client.h"
 
@@ -56,37 +59,63 @@ void Click(zwlr_virtual_pointer_v1* pointer, std::uint32_t button) {
   }
 }
 
-// Sends the command's events; false when it is not a command.
-bool Send(wl_display* display, zwlr_virtual_pointer_v1* pointer, int argc, char** argv) {
+// The events a command line asks for, sent through the pointer it is given; empty when the
+// command line is not one of the commands.
+using Events = std::function<void(wl_display*, zwlr_virtual_pointer_v1*)>;
+Events Parse(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  const auto number = [&](int i) { return std::strtol(argv[i], nullptr, 10); };
-  const auto fixed = [&](int i) { return wl_fixed_from_int(static_cast<int>(number(i))); };
-  const auto whole = [&](int i) { return static_cast<std::uint32_t>(number(i)); };
-  if (command == "move" && argc == 6) {
-    zwlr_virtual_pointer_v1_motion_absolute(pointer, Now(), whole(2), whole(3), whole(4), whole(5));
-  } else if (command == "nudge" && argc == 4) {
-    zwlr_virtual_pointer_v1_motion(pointer, Now(), fixed(2), fixed(3));
-  } else if (command == "click" && argc <= 3) {
-    const std::string name = argc == 3 ? argv[2] : "left";
-    if (name != "left" && name != "middle" && name != "right") return false;
-    Click(pointer, name == "left" ? BTN_LEFT : name == "middle" ? BTN_MIDDLE : BTN_RIGHT);
-    return true;
-  } else if (command == "double-click" && argc == 2) {
-    Click(pointer, BTN_LEFT);
-    wl_display_flush(display);
-    std::this_thread::sleep_for(std::chrono::milliseconds(80));
-    Click(pointer, BTN_LEFT);
-    return true;
-  } else {
-    return false;
+  // The whole numbers that follow the command, up to the first word that is none.
+  std::vector<std::int32_t> n;
+  for (int i = 2; i < argc; ++i) {
+    std::int32_t value = 0;
+    const char* end = argv[i] + std::strlen(argv[i]);
+    if (std::from_chars(argv[i], end, value).ptr != end) break;
+    n.push_back(value);
   }
-  zwlr_virtual_pointer_v1_frame(pointer);
-  return true;
+  if (command == "move" && argc == 6 && n.size() == 4) {
+    const auto at = [n](std::size_t i) { return static_cast<std::uint32_t>(n[i]); };
+    return [at](wl_display*, zwlr_virtual_pointer_v1* pointer) {
+      zwlr_virtual_pointer_v1_motion_absolute(pointer, Now(), at(0), at(1), at(2), at(3));
+      zwlr_virtual_pointer_v1_frame(pointer);
+    };
+  }
+  if (command == "nudge" && argc == 4 && n.size() == 2) {
+    return [n](wl_display*, zwlr_virtual_pointer_v1* pointer) {
+      zwlr_virtual_pointer_v1_motion(pointer, Now(), wl_fixed_from_int(n[0]),
+                                     wl_fixed_from_int(n[1]));
+      zwlr_virtual_pointer_v1_frame(pointer);
+    };
+  }
+  const std::map<std::string, std::uint32_t> buttons{
+      {"left", BTN_LEFT}, {"middle", BTN_MIDDLE}, {"right", BTN_RIGHT}};
+  const auto button = buttons.find(argc == 3 ? argv[2] : "left");
+  if (command == "click" && argc <= 3 && button != buttons.end()) {
+    return [button = button->second](wl_display*, zwlr_virtual_pointer_v1* pointer) {
+      Click(pointer, button);
+    };
+  }
+  if (command == "double-click" && argc == 2) {
+    return [](wl_display* display, zwlr_virtual_pointer_v1* pointer) {
+      Click(pointer, BTN_LEFT);
+      wl_display_flush(display);
+      std::this_thread::sleep_for(std::chrono::milliseconds(80));
+      Click(pointer, BTN_LEFT);
+    };
+  }
+  return {};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const Events events = Parse(argc, argv);
+  if (!events) {
+    std::fputs(
+        "usage: wayland_pointer move X Y WIDTH HEIGHT | nudge DX DY |"
+        " click [left|middle|right] | double-click\n",
+        stderr);
+    return 2;
+  }
   const Owned<wl_display, wl_display_disconnect> display(wl_display_connect(nullptr));
   if (!display) {
     std::fputs("wayland_pointer: no Wayland display\n", stderr);
@@ -100,17 +129,13 @@ int main(int argc, char** argv) {
     std::fputs("wayland_pointer: the compositor offers no virtual pointer\n", stderr);
     return 2;
   }
-  // A new pointer device gives the seat its pointer: clients bind theirs only when told, so
+  // A new pointer device gives the seat its pointer: clients take theirs only when told, so
   // events sent at once would reach no one.
   const Pointer pointer(zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager.get(), {}));
   wl_display_roundtrip(display.get());
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  if (!Send(display.get(), pointer.get(), argc, argv)) {
-    std::fputs(
-        "usage: wayland_pointer move X Y WIDTH HEIGHT | nudge DX DY |"
-        " click [left|middle|right] | double-click\n",
-        stderr);
-    return 2;
-  }
-  return wl_display_roundtrip(display.get()) < 0 ? 2 : 0;
+  events(display.get(), pointer.get());
+  if (wl_display_roundtrip(display.get()) >= 0) return 0;
+  std::fputs("wayland_pointer: the compositor closed the connection\n", stderr);
+  return 2;
 }
