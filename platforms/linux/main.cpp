@@ -10,6 +10,8 @@
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
+#include "platforms/desktop/desktop_platform.h"
+#include "platforms/desktop/no_display_error.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/x11/command_line.h"
@@ -42,7 +44,7 @@ class StoreSettingsOnConnectionLost {
 // The standard switches: a run in a window of the program's own, a dialog, a notice, nothing.
 int RunStandard(int argc, const char* const* argv) {
   quellar::x11::X11Platform platform(argc, argv);
-  const quellar::x11::FinishStoreAtEnd finishStore(platform);
+  const quellar::desktop::FinishStoreAtEnd finishStore(platform);
   quellar::monitors::MonitorRun run(platform, platform, std::random_device{}());
   quellar::FrmMain form(run, platform);
   const StoreSettingsOnConnectionLost storeOnLoss(run.Primary(), platform);
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
     return RunProgram(argc, argv);
   } catch (const quellar::ProcessEnd& end) {
     return end.exitCode;
-  } catch (const quellar::x11::NoDisplayError& error) {
+  } catch (const quellar::desktop::NoDisplayError& error) {
     std::cerr << "quellar: " << error.what() << '\n';
   } catch (const quellar::RuntimeError& error) {
     std::cerr << "quellar: run-time error: " << error.what() << '\n';

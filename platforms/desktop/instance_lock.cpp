@@ -1,4 +1,4 @@
-#include "platforms/x11/instance_lock.h"
+#include "platforms/desktop/instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 InstanceLock::InstanceLock(const std::string& directory, const std::string& fileName) {
   const std::string path = directory + "/" + fileName;
@@ -41,4 +41,4 @@ InstanceLock InstanceLock::ForExecutable(const std::string& exeName) {
   return InstanceLock("/tmp", exeName + "-" + std::to_string(geteuid()) + ".lock");
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 class InstanceLock {
  public:
@@ -30,4 +30,4 @@ class InstanceLock {
   bool otherInstance_ = false;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop
