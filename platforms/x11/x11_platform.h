@@ -33,6 +33,7 @@ class X11Platform : public desktop::DesktopPlatform, public monitors::MonitorSou
   // a HostWindowError, or a RuntimeError for a window whose visual cannot show the frames.
   explicit X11Platform(std::optional<std::uint32_t> hostWindow);
 
+  bool HasDisplay() const { return display_ != nullptr; }
   // Whether Main left a run to go on with.
   bool HasMainWindow() const { return window_ != nullptr; }
   // Runs frmMain's events and timers until the process ends; for a guest, until the host's
