@@ -13,6 +13,7 @@ namespace quellar::linux_program {
 bool InWaylandSession();
 
 // Runs the engine on `display` until the process ends; returns its exit status.
-int RunOnWayland(int argc, const char* const* argv, std::unique_ptr<wayland::WaylandDisplay> display);
+int RunOnWayland(int argc, const char* const* argv,
+                 std::unique_ptr<wayland::WaylandDisplay> display);
 
 }  // namespace quellar::linux_program

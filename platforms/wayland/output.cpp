@@ -17,9 +17,9 @@ Output::Output(std::uint32_t name, wl_output* output, zxdg_output_manager_v1* ma
       // Names and descriptions come with version 4, which is not bound.
       [](void*, wl_output*, const char*) {}, [](void*, wl_output*, const char*) {}};
   wl_output_add_listener(output_, &listener, this);
-  static const zxdg_output_v1_listener described{&Output::OnLogicalPosition,
-                                                 &Output::OnLogicalSize, &Output::OnXdgDone,
-                                                 &Output::OnXdgName, &Output::OnXdgDescription};
+  static const zxdg_output_v1_listener described{&Output::OnLogicalPosition, &Output::OnLogicalSize,
+                                                 &Output::OnXdgDone, &Output::OnXdgName,
+                                                 &Output::OnXdgDescription};
   zxdg_output_v1_add_listener(description_.get(), &described, this);
 }
 

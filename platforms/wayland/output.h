@@ -40,8 +40,7 @@ class Output {
                      std::int32_t height, std::int32_t refresh);
   static void OnDone(void* data, wl_output* output);
   static void OnScale(void* data, wl_output* output, std::int32_t factor);
-  static void OnLogicalPosition(void* data, zxdg_output_v1* output, std::int32_t x,
-                                std::int32_t y);
+  static void OnLogicalPosition(void* data, zxdg_output_v1* output, std::int32_t x, std::int32_t y);
   static void OnLogicalSize(void* data, zxdg_output_v1* output, std::int32_t width,
                             std::int32_t height);
   static void OnXdgDone(void* data, zxdg_output_v1* output);

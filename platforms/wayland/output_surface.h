@@ -17,9 +17,9 @@
 
 #include "platforms/softgdi/damage.h"
 #include "platforms/softgdi/surface.h"
+#include "platforms/wayland/layer_shell.h"
 #include "platforms/wayland/shm_buffer.h"
 #include "platforms/wayland/wayland_ptr.h"
-#include "platforms/wayland/layer_shell.h"
 
 namespace quellar::wayland {
 

@@ -27,10 +27,7 @@ constexpr std::uint32_t kReleaseVersion = 3;
 }  // namespace
 
 Seat::Seat(wl_seat* seat, std::deque<desktop::WindowEvent>& events, std::int64_t (*now)())
-    : seat_(seat),
-      events_(events),
-      now_(now),
-      context_(xkb_context_new(XKB_CONTEXT_NO_FLAGS)) {
+    : seat_(seat), events_(events), now_(now), context_(xkb_context_new(XKB_CONTEXT_NO_FLAGS)) {
   static const wl_seat_listener listener{&Seat::OnCapabilities, &Seat::OnName};
   wl_seat_add_listener(seat_, &listener, this);
 }
@@ -56,9 +53,9 @@ void Seat::OnName(void* /*data*/, wl_seat* /*seat*/, const char* /*name*/) {}
 void Seat::UseKeyboard(bool present) {
   if (present == (keyboard_ != nullptr)) return;
   if (present) {
-    static const wl_keyboard_listener listener{&Seat::OnKeymap,    &Seat::OnKeyboardEnter,
+    static const wl_keyboard_listener listener{&Seat::OnKeymap,        &Seat::OnKeyboardEnter,
                                                &Seat::OnKeyboardLeave, &Seat::OnKey,
-                                               &Seat::OnModifiers, &Seat::OnRepeatInfo};
+                                               &Seat::OnModifiers,     &Seat::OnRepeatInfo};
     keyboard_ = wl_seat_get_keyboard(seat_);
     wl_keyboard_add_listener(keyboard_, &listener, this);
     return;
@@ -75,22 +72,18 @@ void Seat::UseKeyboard(bool present) {
 void Seat::UsePointer(bool present) {
   if (present == (pointer_ != nullptr)) return;
   if (present) {
-    static const wl_pointer_listener listener{.enter = &Seat::OnPointerEnter,
-                                              .leave = &Seat::OnPointerLeave,
-                                              .motion = &Seat::OnMotion,
-                                              .button = &Seat::OnButton,
-                                              .axis = [](void*, wl_pointer*, std::uint32_t,
-                                                         std::uint32_t, wl_fixed_t) {},
-                                              .frame = [](void*, wl_pointer*) {},
-                                              .axis_source = [](void*, wl_pointer*,
-                                                                std::uint32_t) {},
-                                              .axis_stop = [](void*, wl_pointer*, std::uint32_t,
-                                                              std::uint32_t) {},
-                                              .axis_discrete = [](void*, wl_pointer*,
-                                                                  std::uint32_t, std::int32_t) {},
-                                              // Version 8; 5 is bound.
-                                              .axis_value120 = [](void*, wl_pointer*,
-                                                                  std::uint32_t, std::int32_t) {}};
+    static const wl_pointer_listener listener{
+        .enter = &Seat::OnPointerEnter,
+        .leave = &Seat::OnPointerLeave,
+        .motion = &Seat::OnMotion,
+        .button = &Seat::OnButton,
+        .axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
+        .frame = [](void*, wl_pointer*) {},
+        .axis_source = [](void*, wl_pointer*, std::uint32_t) {},
+        .axis_stop = [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {},
+        .axis_discrete = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
+        // Version 8; 5 is bound.
+        .axis_value120 = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {}};
     pointer_ = wl_seat_get_pointer(seat_);
     wl_pointer_add_listener(pointer_, &listener, this);
     return;
@@ -113,10 +106,9 @@ void Seat::OnKeymap(void* data, wl_keyboard* /*keyboard*/, std::uint32_t format,
   if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1 && self.context_) {
     void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     if (text != MAP_FAILED) {
-      self.keymap_.reset(xkb_keymap_new_from_buffer(self.context_.get(),
-                                                    static_cast<const char*>(text), size - 1,
-                                                    XKB_KEYMAP_FORMAT_TEXT_V1,
-                                                    XKB_KEYMAP_COMPILE_NO_FLAGS));
+      self.keymap_.reset(
+          xkb_keymap_new_from_buffer(self.context_.get(), static_cast<const char*>(text), size - 1,
+                                     XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS));
       munmap(text, size);
     }
     if (self.keymap_) self.state_.reset(xkb_state_new(self.keymap_.get()));
@@ -155,7 +147,8 @@ void Seat::OnModifiers(void* data, wl_keyboard* /*keyboard*/, std::uint32_t /*se
                        std::uint32_t depressed, std::uint32_t latched, std::uint32_t locked,
                        std::uint32_t group) {
   auto& self = *static_cast<Seat*>(data);
-  if (self.state_) xkb_state_update_mask(self.state_.get(), depressed, latched, locked, 0, 0, group);
+  if (self.state_)
+    xkb_state_update_mask(self.state_.get(), depressed, latched, locked, 0, 0, group);
 }
 
 void Seat::OnRepeatInfo(void* data, wl_keyboard* /*keyboard*/, std::int32_t rate,
@@ -208,7 +201,8 @@ void Seat::SetPointerHidden(bool hidden) {
 // A surface without a cursor image hides the pointer while it is over that surface; showing it
 // again would need a cursor theme, and the compositor's own comes back when the surfaces go.
 void Seat::HidePointerNow() {
-  if (pointer_ != nullptr && enterSerial_) wl_pointer_set_cursor(pointer_, *enterSerial_, nullptr, 0, 0);
+  if (pointer_ != nullptr && enterSerial_)
+    wl_pointer_set_cursor(pointer_, *enterSerial_, nullptr, 0, 0);
 }
 
 }  // namespace quellar::wayland

@@ -16,7 +16,8 @@ namespace {
 template <typename Object>
 Object* Bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
              std::uint32_t offered, std::uint32_t wanted) {
-  return static_cast<Object*>(wl_registry_bind(registry, name, &interface, std::min(offered, wanted)));
+  return static_cast<Object*>(
+      wl_registry_bind(registry, name, &interface, std::min(offered, wanted)));
 }
 
 std::string DisplayName() {
@@ -58,19 +59,20 @@ void WaylandDisplay::OnGlobal(void* data, wl_registry* registry, std::uint32_t n
   auto& self = *static_cast<WaylandDisplay*>(data);
   const std::string_view kind = interface;
   if (kind == wl_compositor_interface.name) {
-    self.compositor_.reset(Bind<wl_compositor>(registry, name, wl_compositor_interface, version, 4));
+    self.compositor_.reset(
+        Bind<wl_compositor>(registry, name, wl_compositor_interface, version, 4));
   } else if (kind == wl_shm_interface.name) {
     self.shm_.reset(Bind<wl_shm>(registry, name, wl_shm_interface, version, 1));
   } else if (kind == zwlr_layer_shell_v1_interface.name) {
     self.layerShell_.reset(
         Bind<zwlr_layer_shell_v1>(registry, name, zwlr_layer_shell_v1_interface, version, 3));
   } else if (kind == zxdg_output_manager_v1_interface.name) {
-    self.outputManager_.reset(Bind<zxdg_output_manager_v1>(
-        registry, name, zxdg_output_manager_v1_interface, version, 3));
+    self.outputManager_.reset(
+        Bind<zxdg_output_manager_v1>(registry, name, zxdg_output_manager_v1_interface, version, 3));
   } else if (kind == wl_seat_interface.name && !self.seat_) {
-    self.seat_ = std::make_unique<Seat>(
-        Bind<wl_seat>(registry, name, wl_seat_interface, version, 5), self.events_,
-        &desktop::MonotonicNanoseconds);
+    self.seat_ =
+        std::make_unique<Seat>(Bind<wl_seat>(registry, name, wl_seat_interface, version, 5),
+                               self.events_, &desktop::MonotonicNanoseconds);
   } else if (kind == wl_output_interface.name) {
     if (self.outputManager_) {
       self.AddOutput(name, version);

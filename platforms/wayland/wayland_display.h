@@ -66,8 +66,8 @@ class WaylandDisplay {
   std::string Failure() const;
 
  private:
-  static void OnGlobal(void* data, wl_registry* registry, std::uint32_t name,
-                       const char* interface, std::uint32_t version);
+  static void OnGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
+                       std::uint32_t version);
   static void OnGlobalRemove(void* data, wl_registry* registry, std::uint32_t name);
   void Roundtrip();
   void AddOutput(std::uint32_t name, std::uint32_t version);

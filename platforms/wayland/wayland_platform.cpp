@@ -29,7 +29,8 @@ WaylandPlatform::WaylandPlatform(std::string commandLine, std::unique_ptr<Waylan
       surface_(*display_) {}
 
 void WaylandPlatform::Run(FrmMain& form) {
-  FrmMainEvents events(form, [this](const std::function<void()>& tick) { surface_.DuringTick(tick); });
+  FrmMainEvents events(form,
+                       [this](const std::function<void()>& tick) { surface_.DuringTick(tick); });
   WaylandConnection connection(*display_, Signals());
   try {
     desktop::EventLoop(connection, Timers(), events, desktop::WindowOwner::kProgram).Run();
@@ -81,8 +82,8 @@ Handle WaylandPlatform::MainWindow() {
 // The surfaces cover the outputs however the window is stacked or activated; the window's place
 // is where the outputs' layout begins.
 std::int32_t WaylandPlatform::SetWindowPos(Handle window, Handle /*insertAfter*/, std::int32_t x,
-                                           std::int32_t y, std::int32_t width,
-                                           std::int32_t height, std::uint32_t flags) {
+                                           std::int32_t y, std::int32_t width, std::int32_t height,
+                                           std::uint32_t flags) {
   if (window != kWindow) return 0;
   if ((flags & kSwpNoSize) == 0) window_ = {x, y, x + width, y + height};
   surface_.MoveTo(x, y);

@@ -37,7 +37,8 @@ void WindowSurface::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t 
     onOutput_.clear();
     for (const Box& box : changed) {
       const Box part = softgdi::Intersect(softgdi::Intersect(box, copy), output);
-      if (!part.Empty()) onOutput_.push_back({part.x - left, part.y - top, part.width, part.height});
+      if (!part.Empty())
+        onOutput_.push_back({part.x - left, part.y - top, part.width, part.height});
     }
     if (onOutput_.empty()) continue;
     covered.surface->Receive(source, left + sourceX - x, top + sourceY - y, onOutput_);
