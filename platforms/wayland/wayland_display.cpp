@@ -25,12 +25,26 @@ std::string DisplayName() {
   return name != nullptr && *name != '\0' ? name : "wayland-0";
 }
 
+// libwayland finds a socket by its name in $XDG_RUNTIME_DIR, and says so on stderr itself when
+// that is unset: the program's one line says it instead.
+wl_display* Connect() {
+  const std::string name = DisplayName();
+  const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+  if (std::getenv("WAYLAND_SOCKET") == nullptr && name.front() != '/' &&
+      (runtimeDir == nullptr || *runtimeDir == '\0')) {
+    throw NoLayerShellError("XDG_RUNTIME_DIR is not set, where the Wayland display \"" + name +
+                            "\" would be");
+  }
+  wl_display* display = wl_display_connect(nullptr);
+  if (display == nullptr) {
+    throw NoLayerShellError("cannot connect to the Wayland display \"" + name + "\"");
+  }
+  return display;
+}
+
 }  // namespace
 
-WaylandDisplay::WaylandDisplay() : display_(wl_display_connect(nullptr)) {
-  if (!display_) {
-    throw NoLayerShellError("cannot connect to the Wayland display \"" + DisplayName() + "\"");
-  }
+WaylandDisplay::WaylandDisplay() : display_(Connect()) {
   registry_.reset(wl_display_get_registry(display_.get()));
   static const wl_registry_listener listener{&WaylandDisplay::OnGlobal,
                                              &WaylandDisplay::OnGlobalRemove};
