@@ -37,6 +37,9 @@ struct SettingOverrides {
   std::optional<bool> randomDeleting = std::nullopt;
 };
 
+// Whether Main runs full screen for `commandLine`: for /s, and for no switch at all.
+bool AsksForFullScreen(const std::string& commandLine);
+
 class Engine {
  public:
   // `seed` starts the random generator; a platform passes a fixed one for reproducible runs.

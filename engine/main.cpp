@@ -17,6 +17,11 @@ std::string Normalise(std::string command) {
 
 }  // namespace
 
+bool AsksForFullScreen(const std::string& commandLine) {
+  const std::string switchText = Normalise(commandLine).substr(0, 2);
+  return switchText.empty() || switchText == "/s";
+}
+
 void Engine::Main() {
   const std::string command = Normalise(platform_.CommandLine());
   const std::string switchText = command.substr(0, 2);
@@ -28,7 +33,7 @@ void Engine::Main() {
   const bool isSave = switchText == "/s";
   if (isSave && prevInstance && saverRunning != 0) platform_.EndProcess();
 
-  if (switchText.empty() || switchText == "/s") {
+  if (AsksForFullScreen(command)) {
     RunFullScreen();
   } else if (switchText == "/p") {
     RunPreview(command);

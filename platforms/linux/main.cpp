@@ -4,14 +4,20 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
 #include "engine/runtime_error.h"
+#include "platforms/desktop/desktop_platform.h"
+#include "platforms/desktop/no_display_error.h"
+#include "platforms/desktop/program_info.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/forms/process_end.h"
+#include "platforms/linux/wayland_run.h"
 #include "platforms/x11/command_line.h"
 #include "platforms/x11/guest_run.h"
 #include "platforms/x11/x11_platform.h"
@@ -39,16 +45,42 @@ class StoreSettingsOnConnectionLost {
   StoreSettingsOnConnectionLost& operator=(const StoreSettingsOnConnectionLost&) = delete;
 };
 
-// The standard switches: a run in a window of the program's own, a dialog, a notice, nothing.
-int RunStandard(int argc, const char* const* argv) {
+// The X11 program, told why it runs instead of the Wayland one (`waylandProblem`, when not
+// empty); with no X display either, one line says why neither could run.
+int RunOnX11(int argc, const char* const* argv, const std::string& waylandProblem) {
   quellar::x11::X11Platform platform(argc, argv);
-  const quellar::x11::FinishStoreAtEnd finishStore(platform);
+  if (!waylandProblem.empty()) {
+    if (!platform.HasDisplay()) {
+      throw quellar::desktop::NoDisplayError(waylandProblem + ", and " +
+                                             quellar::x11::NoDisplayMessage());
+    }
+    std::cerr << "quellar: " << waylandProblem << ": running on X11 instead\n";
+  }
+  const quellar::desktop::FinishStoreAtEnd finishStore(platform);
   quellar::monitors::MonitorRun run(platform, platform, std::random_device{}());
   quellar::FrmMain form(run, platform);
   const StoreSettingsOnConnectionLost storeOnLoss(run.Primary(), platform);
   run.Main();
   if (platform.HasMainWindow()) platform.Run(form);
   return 0;
+}
+
+// The standard switches: a run in a window of the program's own, a dialog, a notice, nothing. A
+// full-screen run in a Wayland session covers the outputs with layer surfaces where the
+// compositor offers them; the dialogs find a display themselves.
+int RunStandard(int argc, const char* const* argv) {
+  std::string waylandProblem;
+  if (quellar::linux_program::InWaylandSession() &&
+      quellar::engine::AsksForFullScreen(quellar::desktop::JoinArguments(argc, argv))) {
+    std::unique_ptr<quellar::wayland::WaylandDisplay> display;
+    try {
+      display = std::make_unique<quellar::wayland::WaylandDisplay>();
+    } catch (const quellar::wayland::NoLayerShellError& problem) {
+      waylandProblem = problem.what();
+    }
+    if (display) return quellar::linux_program::RunOnWayland(argc, argv, std::move(display));
+  }
+  return RunOnX11(argc, argv, waylandProblem);
 }
 
 int RunProgram(int argc, const char* const* argv) {
@@ -74,7 +106,7 @@ int main(int argc, char** argv) {
     return RunProgram(argc, argv);
   } catch (const quellar::ProcessEnd& end) {
     return end.exitCode;
-  } catch (const quellar::x11::NoDisplayError& error) {
+  } catch (const quellar::desktop::NoDisplayError& error) {
     std::cerr << "quellar: " << error.what() << '\n';
   } catch (const quellar::RuntimeError& error) {
     std::cerr << "quellar: run-time error: " << error.what() << '\n';

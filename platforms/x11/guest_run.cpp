@@ -25,7 +25,7 @@ void RunEngine(X11Platform& platform, const engine::SettingOverrides& overrides)
 
 void RunGuest(const GuestRequest& request) {
   X11Platform platform(request.window);
-  const FinishStoreAtEnd finishStore(platform);
+  const desktop::FinishStoreAtEnd finishStore(platform);
   for (;;) {
     RunEngine(platform, request.overrides);
     platform.StartAfresh();

@@ -7,14 +7,14 @@
 #include <variant>
 
 #include "engine/runtime_error.h"
+#include "platforms/desktop/event_loop.h"
+#include "platforms/desktop/program_info.h"
 #include "platforms/forms/frm_main_events.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/softgdi/bmp.h"
-#include "platforms/x11/event_loop.h"
 #include "platforms/x11/host_window.h"
 #include "platforms/x11/main_window.h"
 #include "platforms/x11/monitor_query.h"
-#include "platforms/x11/program_info.h"
 #include "platforms/x11/x_connection.h"
 #include "platforms/x11/x_errors.h"
 #include "registry/sqlite/default_store.h"
@@ -25,7 +25,6 @@ namespace {
 
 constexpr float kTwipsPerPixel = 15.0f;
 constexpr std::int32_t kTrue = 1;
-constexpr std::int16_t kSettingsBanner = 105;
 
 // X window ids are 29-bit numbers; anything else cannot name a window.
 std::optional<::Window> XWindowOf(Handle handle) {
@@ -36,7 +35,7 @@ std::optional<::Window> XWindowOf(Handle handle) {
 }  // namespace
 
 X11Platform::X11Platform(int argc, const char* const* argv)
-    : X11Platform(JoinArguments(argc, argv), false) {
+    : X11Platform(desktop::JoinArguments(argc, argv), false) {
   if (display_) saverFlag_.emplace(display_.get());
 }
 
@@ -46,23 +45,12 @@ X11Platform::X11Platform(std::optional<std::uint32_t> hostWindow) : X11Platform(
 }
 
 X11Platform::X11Platform(std::string commandLine, bool guest)
-    : signals_(guest ? FreshStartSignal::kWatched : FreshStartSignal::kLeftAlone),
+    : DesktopPlatform(
+          std::move(commandLine),
+          guest ? desktop::FreshStartSignal::kWatched : desktop::FreshStartSignal::kLeftAlone,
+          guest ? desktop::InstanceCheck::kNotTaken : desktop::InstanceCheck::kTaken),
       guest_(guest),
-      commandLine_(std::move(commandLine)),
-      program_(DescribeProgram(ExecutablePath())),
-      instanceLock_(guest ? InstanceLock::NotTaken()
-                          : InstanceLock::ForExecutable(program_.exeName)),
-      display_(OpenDisplay()) {
-  ResetTimers();
-}
-
-// frmMain's design: both timers disabled, at these intervals.
-void X11Platform::ResetTimers() {
-  timers_ = FormTimers(kNanosecondsPerMillisecond);
-  timers_.AdvanceTo(MonotonicNanoseconds());
-  timers_.SetInterval(TimerId::Timer1, kTimer1DesignInterval);
-  timers_.SetInterval(TimerId::tmrOSD, kTmrOsdInterval);
-}
+      display_(OpenDisplay()) {}
 
 void X11Platform::StartAfresh() {
   gdi_ = softgdi::SoftGdi();
@@ -76,19 +64,17 @@ void X11Platform::StartAfresh() {
 }
 
 Display* X11Platform::RequireDisplay() {
-  if (!display_) throw NoDisplayError(NoDisplayMessage());
+  if (!display_) throw desktop::NoDisplayError(NoDisplayMessage());
   return display_.get();
 }
 
 void X11Platform::Run(FrmMain& form) {
   FrmMainEvents events(form,
                        [this](const std::function<void()>& tick) { surface_->DuringTick(tick); });
-  XConnection connection(RequireDisplay(), signals_, Window(), *surface_);
-  EventLoop(connection, timers_, events, guest_ ? WindowOwner::kHost : WindowOwner::kProgram).Run();
-}
-
-void X11Platform::EndProcess() {
-  throw ProcessEnd{0};
+  XConnection connection(RequireDisplay(), Signals(), Window(), *surface_);
+  desktop::EventLoop(connection, Timers(), events,
+                     guest_ ? desktop::WindowOwner::kHost : desktop::WindowOwner::kProgram)
+      .Run();
 }
 
 // A guest's screen is its host's window, whatever monitors that spans: it knows of none, and
@@ -127,25 +113,6 @@ std::int32_t X11Platform::ShowCursor(bool show) {
   cursorCount_ += show ? 1 : -1;
   if (window_) window_->SetPointerHidden(cursorCount_ < 0);
   return cursorCount_;
-}
-
-void X11Platform::ShowMessageBox(const std::string& text, std::uint32_t flags,
-                                 const std::string& caption) {
-  if (!Dialogs().showMessageBox(text, flags, caption, signals_.Descriptor())) {
-    std::cerr << caption << ": " << text << '\n';
-  }
-}
-
-registry::RegistryApi& X11Platform::Registry() {
-  if (!registry_) {
-    registry_ = registry::OpenDefaultStore(
-        {[](const std::string& line) { std::cerr << "quellar: " << line << '\n'; }});
-  }
-  return *registry_;
-}
-
-void X11Platform::FinishStore() {
-  if (registry_) registry_->FinishPendingWrites();
 }
 
 RainWindow& X11Platform::Window() {
@@ -219,32 +186,6 @@ void X11Platform::CloseMainWindow() {
   if (window_) window_->Destroy();
 }
 
-void X11Platform::SetTimerInterval(TimerId timer, std::int32_t milliseconds) {
-  timers_.AdvanceTo(MonotonicNanoseconds());
-  timers_.SetInterval(timer, milliseconds);
-}
-
-void X11Platform::SetTimerEnabled(TimerId timer, bool enabled) {
-  timers_.AdvanceTo(MonotonicNanoseconds());
-  timers_.SetEnabled(timer, enabled);
-}
-
-// The store is opened only once the dialog can be shown. A banner that is missing or
-// malformed leaves its place empty.
-void X11Platform::ShowSettingsDialog() {
-  const gtk::DialogsApi& dialogs = Dialogs();
-  if (!dialogs.canShowSettingsWindow()) throw NoDisplayError(NoDisplayMessage());
-  const softgdi::DecodedBmp banner = softgdi::DecodeBmp(resources::EmbeddedBitmap(kSettingsBanner));
-  dialogs.showSettingsWindow(
-      Registry(), {program_.versionMajor, program_.versionMinor, program_.versionRevision},
-      std::get_if<softgdi::Surface>(&banner), signals_.Descriptor());
-}
-
-const gtk::DialogsApi& X11Platform::Dialogs() {
-  if (!dialogs_) dialogs_.emplace(ExecutablePath());
-  return dialogs_->Api();
-}
-
 Handle X11Platform::GetWindowDC(Handle window) {
   if (!IsMainWindow(window)) return 0;
   if (windowDc_ == 0) windowDc_ = gdi_.CreateWindowDC(*surface_);
@@ -258,17 +199,6 @@ Handle X11Platform::CreateCompatibleBitmap(Handle dc, std::int32_t width, std::i
     return gdi_.CreateCompatibleBitmap(dc, width, height);
   }
   return gdi_.AddBitmap(softgdi::Surface(width, height, surface_->NewBitmap(width, height)));
-}
-
-Handle X11Platform::LoadBitmapResource(std::int16_t id) {
-  const std::string name = "bitmap resource " + std::to_string(id);
-  const std::span<const std::uint8_t> file = resources::EmbeddedBitmap(id);
-  if (file.empty()) throw RuntimeError(name + " is missing");
-  softgdi::DecodedBmp decoded = softgdi::DecodeBmp(file);
-  if (const std::string* problem = std::get_if<std::string>(&decoded)) {
-    throw RuntimeError(name + ": " + *problem);
-  }
-  return gdi_.AddBitmap(std::move(std::get<softgdi::Surface>(decoded)));
 }
 
 }  // namespace quellar::x11

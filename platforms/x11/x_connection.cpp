@@ -15,18 +15,12 @@ namespace {
 constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
 // Longer than a tick at the default speed (41 ms), so that its wake-up takes the completion;
 // short enough that a key or a move waits no longer than a frame does.
-constexpr std::int64_t kFrameReadWait = 50 * kNanosecondsPerMillisecond;
+constexpr std::int64_t kFrameReadWait = 50 * desktop::kNanosecondsPerMillisecond;
 
 }  // namespace
 
-std::int64_t MonotonicNanoseconds() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-SignalRequest XConnection::TakeSignals() {
-  return signalsMayWait_ ? signals_.Take() : SignalRequest::kNothing;
+desktop::SignalRequest XConnection::TakeSignals() {
+  return signalsMayWait_ ? signals_.Take() : desktop::SignalRequest::kNothing;
 }
 
 // Xlib's queue holds every event read so far: the last wait's flush took in what xcb had read.
@@ -36,7 +30,7 @@ int XConnection::Arrived() {
 
 // Only from the queue: a handler may have taken events out of it (the surface takes its
 // completions), and reading the connection here could block.
-WindowEvent XConnection::Take() {
+desktop::WindowEvent XConnection::Take() {
   if (XQLength(display_) == 0) return {};
   XEvent event;
   XNextEvent(display_, &event);
@@ -44,33 +38,34 @@ WindowEvent XConnection::Take() {
     case KeyPress: {
       KeySym keysym = NoSymbol;
       XLookupString(&event.xkey, nullptr, 0, &keysym, nullptr);
-      return KeyPressed{static_cast<std::uint32_t>(keysym)};
+      return desktop::KeyPressed{static_cast<std::uint32_t>(keysym)};
     }
     case ButtonPress:
-      return ButtonPressed{event.xbutton.button, static_cast<std::uint32_t>(event.xbutton.time),
-                           event.xbutton.x, event.xbutton.y};
+      return desktop::ButtonPressed{event.xbutton.button,
+                                    static_cast<std::uint32_t>(event.xbutton.time), event.xbutton.x,
+                                    event.xbutton.y};
     case MotionNotify:
-      return PointerMoved{};
+      return desktop::PointerMoved{};
     case Expose:
       surface_.Repaint(
           {event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height});
       return {};
     default:
-      return surface_.HandleEvent(event) ? WindowEvent{} : OfWindow(event);
+      return surface_.HandleEvent(event) ? desktop::WindowEvent{} : OfWindow(event);
   }
 }
 
-WindowEvent XConnection::OfWindow(const XEvent& event) {
+desktop::WindowEvent XConnection::OfWindow(const XEvent& event) {
   if (event.type == ConfigureNotify && event.xconfigure.window == window_.Id()) {
     const XConfigureEvent& configure = event.xconfigure;
     const bool newSize = configure.width != window_.Width() || configure.height != window_.Height();
     window_.Resized(configure.width, configure.height);
-    return WindowConfigured{configure.width, configure.height, newSize};
+    return desktop::WindowConfigured{configure.width, configure.height, newSize};
   }
   if (event.type == DestroyNotify && event.xdestroywindow.window == window_.Id()) {
     // The host destroyed its window (in a preview, ours with it): nothing is left to free.
     window_.ForgetDestroyed();
-    return WindowDestroyed{};
+    return desktop::WindowDestroyed{};
   }
   return {};
 }

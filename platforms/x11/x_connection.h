@@ -7,25 +7,23 @@
 
 #include <cstdint>
 
-#include "platforms/x11/loop_connection.h"
+#include "platforms/desktop/loop_connection.h"
+#include "platforms/desktop/run_signals.h"
 #include "platforms/x11/rain_window.h"
-#include "platforms/x11/run_signals.h"
 #include "platforms/x11/window_surface.h"
 
 namespace quellar::x11 {
 
-// The timers' clock on X11.
-std::int64_t MonotonicNanoseconds();
-
-class XConnection final : public LoopConnection {
+class XConnection final : public desktop::LoopConnection {
  public:
-  XConnection(Display* display, RunSignals& signals, RainWindow& window, WindowSurface& surface)
+  XConnection(Display* display, desktop::RunSignals& signals, RainWindow& window,
+              WindowSurface& surface)
       : display_(display), signals_(signals), window_(window), surface_(surface) {}
 
-  std::int64_t Now() override { return MonotonicNanoseconds(); }
-  SignalRequest TakeSignals() override;
+  std::int64_t Now() override { return desktop::MonotonicNanoseconds(); }
+  desktop::SignalRequest TakeSignals() override;
   int Arrived() override;
-  WindowEvent Take() override;
+  desktop::WindowEvent Take() override;
   void ResizeSurface(std::int32_t width, std::int32_t height) override {
     surface_.Resize(width, height);
   }
@@ -34,10 +32,10 @@ class XConnection final : public LoopConnection {
   void WaitUntil(std::int64_t deadline) override;
 
  private:
-  WindowEvent OfWindow(const XEvent& event);
+  desktop::WindowEvent OfWindow(const XEvent& event);
 
   Display* display_;
-  RunSignals& signals_;
+  desktop::RunSignals& signals_;
   RainWindow& window_;
   WindowSurface& surface_;
   // Whether the last wait left the signals or the server's connection with something to read:

@@ -146,6 +146,22 @@ TEST_F(MonitorRuns, MonitorsAddedOrRemovedAreCoveredAgain) {
   EXPECT_TRUE(ShowsBuffer(*run, run->Monitors().FollowerEngine(2), {640, 768}));
 }
 
+// The primary monitor goes: its engine, with what the hotkeys changed, moves to the monitor that
+// is now primary and draws there at once, and that monitor's follower is released.
+TEST_F(MonitorRuns, WhenThePrimaryGoesTheRunMovesToTheNewPrimary) {
+  const RunPtr run = StartOn("1024x768+0+0*,800x600+1024+0");
+  Press(*run, 500, {engine::kKeyAdd});
+  run->RunUntil(600);
+  const std::int16_t interval = run->Engine().state.tickInterval;
+  run->ChangeMonitors(Monitors("800x600+1024+0"));
+  run->RunUntil(700);
+  EXPECT_EQ(run->Monitors().Followers(), 0u);
+  EXPECT_EQ(Describe(run->Platform().Window().rect), "1024,0,1824,600");
+  EXPECT_EQ(run->Engine().state.tickInterval, interval);
+  const softgdi::Surface& buffer = *run->Platform().Gdi().SurfaceOf(run->Engine().state.hdcBuffer);
+  EXPECT_TRUE(Shows(run->Platform().Frame(), 0, 0, 800, 600, &buffer));
+}
+
 TEST_F(MonitorRuns, ALayoutWiderThanTheEnginesReachRuns) {
   const RunPtr run = StartOn("20000x40+0+0,20000x40+20000+0");
   run->RunUntil(2000);

@@ -1,7 +1,7 @@
 // The previous-instance flag: every instance holds the lock; only a newcomer that is alone may
 // say there is none.
 
-#include "platforms/x11/instance_lock.h"
+#include "platforms/desktop/instance_lock.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 namespace fs = std::filesystem;
@@ -36,4 +36,4 @@ TEST(InstanceLockTest, OthersAreSeenWhileTheyLiveUnderTheSameNameAndLinksAreNotF
 }
 
 }  // namespace
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

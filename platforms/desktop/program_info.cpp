@@ -1,9 +1,9 @@
-#include "platforms/x11/program_info.h"
+#include "platforms/desktop/program_info.h"
 
 #include <filesystem>
 #include <system_error>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 std::string JoinArguments(int argc, const char* const* argv) {
   std::string joined;
@@ -31,4 +31,4 @@ std::string ExecutablePath() {
   return error ? std::string() : path.string();
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

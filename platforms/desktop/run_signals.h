@@ -8,7 +8,7 @@
 
 #include <signal.h>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 // Whether SIGUSR1 asks for a fresh start or is left alone.
 enum class FreshStartSignal { kWatched, kLeftAlone };
@@ -33,4 +33,4 @@ class RunSignals {
   int descriptor_ = -1;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

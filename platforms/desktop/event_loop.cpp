@@ -1,14 +1,20 @@
-#include "platforms/x11/event_loop.h"
+#include "platforms/desktop/event_loop.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
 #include "engine/runtime_error.h"
 #include "platforms/forms/process_end.h"
 #include "platforms/input/key_mapping.h"
-#include "platforms/x11/input.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
+
+std::int64_t MonotonicNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 void EventLoop::Run() {
   for (;;) {
@@ -106,4 +112,4 @@ void EventLoop::WaitForWork() {
   connection_.WaitUntil(std::min(timers_.NextDue().value_or(INT64_MAX), nextMonitorLook_));
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

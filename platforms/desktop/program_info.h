@@ -5,7 +5,7 @@
 
 #include "engine/platform.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 // The arguments after the program's own name, joined with single spaces.
 std::string JoinArguments(int argc, const char* const* argv);
@@ -17,4 +17,4 @@ ProgramInfo DescribeProgram(const std::string& executablePath);
 // The running executable's path.
 std::string ExecutablePath();
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -5,7 +5,14 @@
 
 #include <string>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
+
+// The file `fileName` in `directory`, opened for locking; -1 when it cannot be, or when something
+// else than a file of the user's own lies there under its name.
+int OpenLockFile(const std::string& directory, const std::string& fileName);
+// The lock file `name` of the current user: in $XDG_RUNTIME_DIR, private to the user, else in
+// /tmp with the user's id in its name.
+int OpenUserLockFile(const std::string& name);
 
 class InstanceLock {
  public:
@@ -25,9 +32,10 @@ class InstanceLock {
 
  private:
   InstanceLock() = default;
+  explicit InstanceLock(int fd);
 
   int fd_ = -1;
   bool otherInstance_ = false;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -1,4 +1,4 @@
-#include "platforms/x11/loaded_image_digest.h"
+#include "platforms/desktop/loaded_image_digest.h"
 
 #include <link.h>  // ElfW: the ELF types of the class this program is built for
 #include <sha2.h>
@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 using Header = ElfW(Ehdr);
@@ -147,4 +147,4 @@ LoadedImageDigest DigestLoadedImage(const std::filesystem::path& path) {
   return {std::move(*digest), ""};
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -1,4 +1,4 @@
-#include "platforms/x11/dialogs_loader.h"
+#include "platforms/desktop/dialogs_loader.h"
 
 #include <dlfcn.h>
 
@@ -7,9 +7,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platforms/x11/loaded_image_digest.h"
+#include "platforms/desktop/loaded_image_digest.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 std::string LoadError() {
@@ -64,4 +64,4 @@ void DialogsModule::Closer::operator()(void* handle) const {
   dlclose(handle);
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

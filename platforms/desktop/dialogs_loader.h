@@ -9,7 +9,7 @@
 
 #include "platforms/gtk/dialogs_api.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 // The digest of the dialogs module built with the program (loaded_image_digest.h), which the
 // build writes into the program once the module is linked: a module cut short by a half-written
@@ -38,4 +38,4 @@ class DialogsModule {
   const gtk::DialogsApi* api_ = nullptr;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -1,4 +1,4 @@
-#include "platforms/x11/run_signals.h"
+#include "platforms/desktop/run_signals.h"
 
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 sigset_t WatchedSet(FreshStartSignal freshStart) {
@@ -54,4 +54,4 @@ SignalRequest RunSignals::Take() {
   return request;
 }
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

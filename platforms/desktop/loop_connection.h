@@ -1,18 +1,22 @@
 #pragma once
 // All that frmMain's loop (event_loop.h) takes from outside: the rain window's events in the
 // loop's terms, the clock, the signals, the window's surface and the wait. The program's
-// connection is Xlib's (x_connection.h); a test's runs in virtual time.
+// connection is Xlib's (x11/x_connection.h) or Wayland's (wayland/wayland_connection.h); a test's
+// runs in virtual time.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
 
-#include "platforms/x11/run_signals.h"
+#include "platforms/desktop/run_signals.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 inline constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
+
+// The timers' clock.
+std::int64_t MonotonicNanoseconds();
 
 // The events the loop decides about. The connection deals with the others itself (an exposure,
 // the surface's completions) and hands them on as nothing.
@@ -20,11 +24,15 @@ struct KeyPressed {
   std::uint32_t keysym;
 };
 struct ButtonPressed {
-  unsigned int button;  // X's numbers
+  unsigned int button;  // X's numbers: 1 left, 2 middle, 3 right, then the wheel's steps
   std::uint32_t time;   // server milliseconds
   int x;
   int y;
 };
+// Left, middle and right are a form's mouse buttons; the wheel's steps and extra buttons are not.
+constexpr bool IsFormButton(unsigned int button) {
+  return button >= 1 && button <= 3;
+}
 struct PointerMoved {};
 // The window's size as the server reports it, and whether it differs from the size known before.
 struct WindowConfigured {
@@ -60,4 +68,4 @@ class LoopConnection {
   virtual void WaitUntil(std::int64_t deadline) = 0;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

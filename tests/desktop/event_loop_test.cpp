@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <X11/X.h>
 #include <X11/keysym.h>
-#include "platforms/x11/event_loop.h"
+#include "platforms/desktop/event_loop.h"
 // clang-format on
 
 #include <algorithm>
@@ -15,7 +15,7 @@
 
 #include "platforms/forms/process_end.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 using Log = std::vector<std::string>;
@@ -142,4 +142,4 @@ TEST(EventLoopTest, InputResizeSignalsAndTheWindowsEnd) {
 }
 
 }  // namespace
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

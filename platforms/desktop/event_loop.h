@@ -10,12 +10,12 @@
 
 #include <cstdint>
 
+#include "platforms/desktop/loop_connection.h"
 #include "platforms/forms/form_events.h"
 #include "platforms/input/click_tracker.h"
 #include "platforms/timers/form_timers.h"
-#include "platforms/x11/loop_connection.h"
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 // Whose window the loop serves.
 enum class WindowOwner { kProgram, kHost };
@@ -55,4 +55,4 @@ class EventLoop {
   std::int64_t nextMonitorLook_ = 0;
 };
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

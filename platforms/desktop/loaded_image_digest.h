@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 
 struct LoadedImageDigest {
   // SHA-256 in lower-case hexadecimal; empty when the file cannot be loaded.
@@ -20,4 +20,4 @@ struct LoadedImageDigest {
 
 LoadedImageDigest DigestLoadedImage(const std::filesystem::path& path);
 
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -1,13 +1,13 @@
 // A guest's signals: SIGUSR1 asks for a fresh start, and an end that came with it wins, as
 // xsecurelock sends both when a password lets the user in.
 
-#include "platforms/x11/run_signals.h"
+#include "platforms/desktop/run_signals.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace quellar::x11 {
+namespace quellar::desktop {
 namespace {
 
 TEST(RunSignalsTest, AnEndOutranksAFreshStart) {
@@ -28,4 +28,4 @@ TEST(RunSignalsTest, AnEndOutranksAFreshStart) {
 }
 
 }  // namespace
-}  // namespace quellar::x11
+}  // namespace quellar::desktop

@@ -1,0 +1,51 @@
+#include "platforms/wayland/session_flag.h"
+
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "platforms/desktop/instance_lock.h"
+
+namespace quellar::wayland {
+namespace {
+
+// A socket given as a path names its file after its last part.
+std::string FlagName(std::string displayName) {
+  std::ranges::replace(displayName, '/', '_');
+  return "quellar-saver-" + displayName;
+}
+
+}  // namespace
+
+SessionFlag::SessionFlag(std::string displayName) : name_(FlagName(std::move(displayName))) {}
+
+SessionFlag::~SessionFlag() {
+  Set(false);
+}
+
+void SessionFlag::Set(bool running) {
+  if (running == (held_ >= 0)) return;
+  if (!running) {
+    close(held_);
+    held_ = -1;
+    return;
+  }
+  held_ = desktop::OpenUserLockFile(name_);
+  if (held_ >= 0 && flock(held_, LOCK_EX | LOCK_NB) != 0) {
+    close(held_);
+    held_ = -1;
+  }
+}
+
+bool SessionFlag::IsSet() const {
+  if (held_ >= 0) return true;
+  const int fd = desktop::OpenUserLockFile(name_);
+  if (fd < 0) return false;
+  const bool taken = flock(fd, LOCK_SH | LOCK_NB) != 0;
+  close(fd);
+  return taken;
+}
+
+}  // namespace quellar::wayland
