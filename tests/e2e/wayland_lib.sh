@@ -21,7 +21,9 @@ trap end_everything EXIT
 start_sway() {
   chmod 711 "$WORK"
   mkdir -m 700 "$SWAY_HOME"
-  printf 'default_border none\nxwayland disable\n' >"$SWAY_HOME/config"
+  # The program's dialogs go to the corner without a frame: their client area is at (0, 0).
+  printf '%s\n' 'default_border none' 'default_floating_border none' 'xwayland disable' \
+    'for_window [app_id="quellar"] move position 0 0' >"$SWAY_HOME/config"
   chown nobody:nogroup "$SWAY_HOME"
   XDG_RUNTIME_DIR=$SWAY_HOME WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     setpriv --reuid=nobody --regid=nogroup --clear-groups sway -c "$SWAY_HOME/config" \
