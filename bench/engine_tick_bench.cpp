@@ -35,7 +35,7 @@ void BM_WholeFrameCopy(benchmark::State& state) {
     state.PauseTiming();
     rain.Tick();
     state.ResumeTiming();
-    window.ReceiveCopy(0, 0, buffer.width, buffer.height, buffer, 0, 0);
+    window.ReceiveChanges(0, 0, buffer.width, buffer.height, buffer, 0, 0, {});
   }
 }
 

@@ -32,12 +32,6 @@ enum class Sent { kWholeFrame, kChangesOnly };
 class Relay : public softgdi::WindowTarget {
  public:
   Relay(x11::WindowSurface& window, softgdi::Surface& bitmap) : window_(window), bitmap_(bitmap) {}
-  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   const softgdi::Surface& source, std::int32_t sourceX,
-                   std::int32_t sourceY) override {
-    const softgdi::Box copy{x, y, width, height};
-    ReceiveChanges(x, y, width, height, source, sourceX, sourceY, {&copy, 1});
-  }
   void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       const softgdi::Surface& source, std::int32_t sourceX, std::int32_t sourceY,
                       std::span<const softgdi::Box> changed) override {

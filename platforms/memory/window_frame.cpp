@@ -107,9 +107,10 @@ void WindowFrame::Show(Box copy, const softgdi::Surface& source, std::int32_t dx
   if (!area.Empty()) parts_.push_back({&source, area, dx, dy, {}});
 }
 
-void WindowFrame::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
-                              std::int32_t height, const softgdi::Surface& source,
-                              std::int32_t sourceX, std::int32_t sourceY) {
+void WindowFrame::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height, const softgdi::Surface& source,
+                                 std::int32_t sourceX, std::int32_t sourceY,
+                                 std::span<const softgdi::Box> /*changed*/) {
   if (IsMine(source)) return Show({x, y, width, height}, source, x - sourceX, y - sourceY);
   SettleParts({x, y, width, height});
   softgdi::CopyPixels(pixels_, x, y, width, height, source, sourceX, sourceY);

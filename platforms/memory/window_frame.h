@@ -24,9 +24,10 @@ class WindowFrame : public softgdi::WindowTarget {
   // Follows the window's size; what was shown stays at the top-left, new parts are black.
   void Resize(std::int32_t width, std::int32_t height);
 
-  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   const softgdi::Surface& source, std::int32_t sourceX,
-                   std::int32_t sourceY) override;
+  // Takes all of every copy.
+  void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                      const softgdi::Surface& source, std::int32_t sourceX, std::int32_t sourceY,
+                      std::span<const softgdi::Box> changed) override;
   // The parts showing `source` keep what they show, in the frame's own pixels.
   void Forget(const softgdi::Surface& source) override;
 

@@ -31,15 +31,12 @@ class WindowTarget {
   void DuringTick(Handler&& handler) {
     tick_->Run(std::forward<Handler>(handler));
   }
-  virtual void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                           const Surface& source, std::int32_t sourceX, std::int32_t sourceY) = 0;
-  // The same copy, where only the boxes `changed` (window coordinates, inside the copy) can
-  // differ from what this window received before; a target that keeps nothing takes it all.
+  // A copy of `source` from (sourceX, sourceY) to (x, y), where only the boxes `changed` (window
+  // coordinates, inside the copy) can differ from what this window received before; a target
+  // that keeps nothing takes it all.
   virtual void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,
                               std::int32_t height, const Surface& source, std::int32_t sourceX,
-                              std::int32_t sourceY, std::span<const Box> /*changed*/) {
-    ReceiveCopy(x, y, width, height, source, sourceX, sourceY);
-  }
+                              std::int32_t sourceY, std::span<const Box> changed) = 0;
   // `source`'s bitmap is being deleted: a target that shows it where its pixels lie keeps what
   // it shows of it now.
   virtual void Forget(const Surface& /*source*/) {}

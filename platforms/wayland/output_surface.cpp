@@ -14,6 +14,8 @@ constexpr std::uint32_t kAllEdges =
     ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 // Not moved for panels: it covers them.
 constexpr std::int32_t kOverEveryZone = -1;
+// A second of frames at the default speed.
+constexpr std::uint64_t kUnusedCommits = 24;
 
 }  // namespace
 
@@ -68,14 +70,12 @@ void OutputSurface::MarkOpaque() {
 // one committed; a new one when it holds them all.
 ShmBuffer& OutputSurface::Writable() {
   if (pending_ != nullptr) return *pending_;
-  const auto free = std::ranges::find_if(buffers_, [](const auto& b) { return !b->Held(); });
-  if (free == buffers_.end()) {
+  pending_ = FreshestFree();
+  if (pending_ == nullptr) {
     buffers_.push_back(std::make_unique<ShmBuffer>(globals_.shm, width_, height_));
     // A new buffer is black: whatever the surface shows differs from it.
     if (front_ != nullptr) buffers_.back()->Stale().Add({0, 0, width_, height_});
     pending_ = buffers_.back().get();
-  } else {
-    pending_ = free->get();
   }
   if (front_ != nullptr && front_ != pending_) {
     for (const Box& box : pending_->Stale().Boxes()) {
@@ -84,6 +84,23 @@ ShmBuffer& OutputSurface::Writable() {
   }
   pending_->Stale().Clear();
   return *pending_;
+}
+
+// The free buffer committed last, which has the least to catch up on. A buffer left free for a
+// second while others were taken is one the compositor no longer needs: it goes.
+ShmBuffer* OutputSurface::FreshestFree() {
+  std::erase_if(buffers_, [this](const auto& buffer) {
+    return !buffer->Held() && buffer.get() != front_ &&
+           buffer->LastAttached() + kUnusedCommits < commits_;
+  });
+  ShmBuffer* freshest = nullptr;
+  for (const auto& buffer : buffers_) {
+    if (!buffer->Held() &&
+        (freshest == nullptr || buffer->LastAttached() > freshest->LastAttached())) {
+      freshest = buffer.get();
+    }
+  }
+  return freshest;
 }
 
 void OutputSurface::Copy(std::span<softgdi::Pixel> to, std::span<const softgdi::Pixel> from,
@@ -122,7 +139,7 @@ void OutputSurface::Commit() {
   static const wl_callback_listener listener{&OutputSurface::OnFrameDone};
   wl_callback_add_listener(frameCallback_.get(), &listener, this);
   wl_surface_commit(surface);
-  pending_->Attached();
+  pending_->Attached(++commits_);
   front_ = std::exchange(pending_, nullptr);
   frameDamage_.Clear();
 }

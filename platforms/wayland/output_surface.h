@@ -62,6 +62,7 @@ class OutputSurface {
   static void OnFrameDone(void* data, wl_callback* callback, std::uint32_t time);
 
   ShmBuffer& Writable();
+  ShmBuffer* FreshestFree();
   void MarkOpaque();
   void Copy(std::span<softgdi::Pixel> to, std::span<const softgdi::Pixel> from,
             std::int32_t fromWidth, softgdi::Box box, std::int32_t dx, std::int32_t dy) const;
@@ -78,6 +79,7 @@ class OutputSurface {
   ShmBuffer* front_ = nullptr;    // the last one committed
   ShmBuffer* pending_ = nullptr;  // brought up to date, waiting to be committed
   softgdi::Damage frameDamage_;   // what pending_ shows anew
+  std::uint64_t commits_ = 0;
 };
 
 }  // namespace quellar::wayland

@@ -28,9 +28,13 @@ class ShmBuffer {
   std::span<const softgdi::Pixel> Pixels() const { return pixels_; }
   wl_buffer* Get() const { return buffer_.get(); }
 
-  // The compositor may read it until it releases it.
-  void Attached() { held_ = true; }
+  // The compositor may read it until it releases it. `frame` counts the surface's commits.
+  void Attached(std::uint64_t frame) {
+    held_ = true;
+    lastAttached_ = frame;
+  }
   bool Held() const { return held_; }
+  std::uint64_t LastAttached() const { return lastAttached_; }
   // What changed on the surface since this buffer's pixels were brought up to date.
   softgdi::Damage& Stale() { return stale_; }
 
@@ -42,6 +46,7 @@ class ShmBuffer {
   std::span<softgdi::Pixel> pixels_;
   WaylandPtr<wl_buffer> buffer_;
   bool held_ = false;
+  std::uint64_t lastAttached_ = 0;
   softgdi::Damage stale_;
 };
 

@@ -15,13 +15,6 @@ void WindowSurface::MoveTo(std::int32_t x, std::int32_t y) {
   originY_ = y;
 }
 
-void WindowSurface::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
-                                std::int32_t height, const softgdi::Surface& source,
-                                std::int32_t sourceX, std::int32_t sourceY) {
-  const Box whole{x, y, width, height};
-  ReceiveChanges(x, y, width, height, source, sourceX, sourceY, {&whole, 1});
-}
-
 // Window (x, y) shows source (x - dx, y - dy); an output's (0, 0) lies at its place in the
 // layout less the window's origin.
 void WindowSurface::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,

@@ -18,9 +18,6 @@ class WindowSurface : public softgdi::WindowTarget {
   // The window's top-left corner in the layout.
   void MoveTo(std::int32_t x, std::int32_t y);
 
-  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   const softgdi::Surface& source, std::int32_t sourceX,
-                   std::int32_t sourceY) override;
   void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       const softgdi::Surface& source, std::int32_t sourceX, std::int32_t sourceY,
                       std::span<const softgdi::Box> changed) override;

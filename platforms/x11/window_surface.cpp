@@ -35,13 +35,6 @@ WindowBitmap* WindowSurface::BitmapOf(const softgdi::Surface& surface) const {
   return found == bitmaps_->end() ? nullptr : *found;
 }
 
-void WindowSurface::ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width,
-                                std::int32_t height, const softgdi::Surface& source,
-                                std::int32_t sourceX, std::int32_t sourceY) {
-  const Box copy{x, y, width, height};
-  ReceiveChanges(x, y, width, height, source, sourceX, sourceY, {&copy, 1});
-}
-
 void WindowSurface::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width,
                                    std::int32_t height, const softgdi::Surface& source,
                                    std::int32_t sourceX, std::int32_t sourceY,

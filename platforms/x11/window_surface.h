@@ -26,10 +26,6 @@ class WindowSurface : public softgdi::WindowTarget {
   // The pixels of a bitmap the window can show without copying them.
   std::unique_ptr<WindowBitmap> NewBitmap(std::int32_t width, std::int32_t height);
 
-  // A copy that may have changed anywhere.
-  void ReceiveCopy(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   const softgdi::Surface& source, std::int32_t sourceX,
-                   std::int32_t sourceY) override;
   // Raises a RuntimeError for a source that is no bitmap made for the window.
   void ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       const softgdi::Surface& source, std::int32_t sourceX, std::int32_t sourceY,

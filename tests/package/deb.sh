@@ -54,7 +54,7 @@ done
 for path in "${expected[@]}"; do
   grep -Fxq "$path" "$WORK/paths" || fail "the package lacks $path"
 done
-dpkg-deb -f "$DEB" Depends | grep -q 'libx11-6.*libxext6' ||
+dpkg-deb -f "$DEB" Depends | grep -q 'libwayland-client0.*libx11-6.*libxext6.*libxkbcommon0' ||
   fail "the package does not depend on the libraries the program links"
 
 lintian --display-info --fail-on error,warning "$DEB" >"$WORK/lintian.log" 2>&1 ||

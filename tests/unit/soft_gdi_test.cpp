@@ -52,8 +52,6 @@ TEST(CopyPixelsTest, ClipsToBothSurfaces) {
 // Keeps the boxes of each copy that the window is told may have changed.
 class ChangesSeen : public WindowTarget {
  public:
-  void ReceiveCopy(std::int32_t, std::int32_t, std::int32_t, std::int32_t, const Surface&,
-                   std::int32_t, std::int32_t) override {}
   void ReceiveChanges(std::int32_t, std::int32_t, std::int32_t, std::int32_t, const Surface&,
                       std::int32_t, std::int32_t, std::span<const Box> changed) override {
     seen.emplace_back(changed.begin(), changed.end());
