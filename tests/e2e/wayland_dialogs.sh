@@ -9,10 +9,12 @@ start_sway
 add_output HEADLESS-1 800x600 0 0
 DIALOG_X=0
 DIALOG_Y=0
-# GTK takes no key bindings from wtype's keyboards, whose keymaps change with every run: the
-# dialog is driven by the mouse.
+# GTK 3 matches its key bindings (Space, Tab) against a keymap that does not follow wtype's,
+# which changes with every run: the dialog is driven by the mouse.
 click_at() { pointer move "$(scaled $1)" "$(scaled $2)" 800 600 && pointer click; }
-window_shown() { local colours && colours=$(colours_of HEADLESS-1) && [ "$colours" != "63 63 63" ]; }
+window_shown() {
+  local colours && colours=$(colours_of HEADLESS-1) && [ "$colours" != "63 63 63" ]
+}
 
 "$QUELLAR" /c 2>"$WORK/stderr" &
 SAVER=$!

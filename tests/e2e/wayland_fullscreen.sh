@@ -16,7 +16,8 @@ outputs=(HEADLESS-1 HEADLESS-2)
 start_wayland_saver "${outputs[@]}"
 sleep 3
 expect_rain 1280x720+0+0
-rain_on "$(shot scaled HEADLESS-1)" 21 640x480+0+0 || fail "no rain of 16x20 cells on the scaled output"
+rain_on "$(shot scaled HEADLESS-1)" 21 640x480+0+0 ||
+  fail "no rain of 16x20 device pixels to a cell on the scaled output"
 keys -k KP_Add
 wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
 keys -k F1

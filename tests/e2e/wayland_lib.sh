@@ -49,7 +49,7 @@ covered() { local colours && colours=$(colours_of "$1") && ! grep -qx "63 63 63"
 
 # keys WTYPE_ARGUMENTS...: each wtype adds a keyboard of its own; the client needs a moment to
 # take it before the first key.
-keys() { wtype -s 300 "$@"; }
+keys() { wtype -s 300 "$@" || fail "wtype $*"; }
 pointer() { "$WAYLAND_POINTER" "$@" || fail "wayland_pointer $*"; }
 
 # start_wayland_saver OUTPUT...: a full-screen run, SAVER, that covers those outputs.
