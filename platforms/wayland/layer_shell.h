@@ -3,5 +3,5 @@
 // C header keeps as a parameter name: C++ reads it under another.
 
 #define namespace layer_namespace
-#include "wlr-layer-shell-unstable-v1-client.h"
+#include <wlr-layer-shell-unstable-v1-client.h>
 #undef namespace

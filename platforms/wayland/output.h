@@ -3,13 +3,13 @@
 // xdg-output description), and the rain's surface on it once it is known.
 
 #include <wayland-client.h>
+#include <xdg-output-unstable-v1-client.h>
 
 #include <cstdint>
 #include <memory>
 
 #include "platforms/wayland/output_surface.h"
 #include "platforms/wayland/pixel_layout.h"
-#include "xdg-output-unstable-v1-client.h"
 
 namespace quellar::wayland {
 

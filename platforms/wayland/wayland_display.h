@@ -4,6 +4,7 @@
 // they come and go.
 
 #include <wayland-client.h>
+#include <xdg-output-unstable-v1-client.h>
 
 #include <cstdint>
 #include <deque>
@@ -20,7 +21,6 @@
 #include "platforms/wayland/output.h"
 #include "platforms/wayland/seat.h"
 #include "platforms/wayland/wayland_ptr.h"
-#include "xdg-output-unstable-v1-client.h"
 
 namespace quellar::wayland {
 

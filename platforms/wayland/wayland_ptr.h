@@ -2,11 +2,11 @@
 // Wayland objects owned as unique pointers, each kind destroyed by its own request.
 
 #include <wayland-client.h>
+#include <xdg-output-unstable-v1-client.h>
 
 #include <memory>
 
 #include "platforms/wayland/layer_shell.h"
-#include "xdg-output-unstable-v1-client.h"
 
 namespace quellar::wayland {
 
