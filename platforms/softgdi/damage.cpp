@@ -30,7 +30,7 @@ Box Intersect(Box a, Box b) {
 
 void Damage::Add(Box box) {
   if (box.Empty()) return;
-  if (boxes_.size() < kMaxBoxes) {
+  if (boxes_.size() < maxBoxes_) {
     boxes_.push_back(box);
     return;
   }

@@ -20,8 +20,11 @@ class Damage {
   // across draws about 1200 cells.
   static constexpr std::size_t kMaxBoxes = 4096;
 
-  // Room for the most boxes it keeps, so that nothing is allocated while frames are drawn.
-  Damage() { boxes_.reserve(kMaxBoxes); }
+  // Keeps up to `maxBoxes` boxes, with room for them from the start, so that nothing is
+  // allocated while frames are drawn.
+  explicit Damage(std::size_t maxBoxes = kMaxBoxes) : maxBoxes_(maxBoxes) {
+    boxes_.reserve(maxBoxes);
+  }
 
   void Add(Box box);
   void Clear() { boxes_.clear(); }
@@ -31,6 +34,7 @@ class Damage {
   bool Empty() const { return boxes_.empty(); }
 
  private:
+  std::size_t maxBoxes_;
   std::vector<Box> boxes_;
 };
 

@@ -78,7 +78,9 @@ class OutputSurface {
   std::vector<std::unique_ptr<ShmBuffer>> buffers_;
   ShmBuffer* front_ = nullptr;    // the last one committed
   ShmBuffer* pending_ = nullptr;  // brought up to date, waiting to be committed
-  softgdi::Damage frameDamage_;   // what pending_ shows anew
+  // What pending_ shows anew. wlroots repaints the bounding box of a frame's damage past 20
+  // rectangles: more would cost requests and the compositor's region work for nothing.
+  softgdi::Damage frameDamage_{20};
   std::uint64_t commits_ = 0;
 };
 

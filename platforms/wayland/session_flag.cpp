@@ -11,7 +11,7 @@
 namespace quellar::wayland {
 namespace {
 
-// A socket given as a path names its file after its last part.
+// A socket given as a path names a file of its own too: its slashes become underscores.
 std::string FlagName(std::string displayName) {
   std::ranges::replace(displayName, '/', '_');
   return "quellar-saver-" + displayName;

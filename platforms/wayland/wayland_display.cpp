@@ -20,15 +20,10 @@ Object* Bind(wl_registry* registry, std::uint32_t name, const wl_interface& inte
       wl_registry_bind(registry, name, &interface, std::min(offered, wanted)));
 }
 
-std::string DisplayName() {
-  const char* name = std::getenv("WAYLAND_DISPLAY");
-  return name != nullptr && *name != '\0' ? name : "wayland-0";
-}
-
 // libwayland finds a socket by its name in $XDG_RUNTIME_DIR, and says so on stderr itself when
 // that is unset: the program's one line says it instead.
 wl_display* Connect() {
-  const std::string name = DisplayName();
+  const std::string name = WaylandDisplayName();
   const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
   if (std::getenv("WAYLAND_SOCKET") == nullptr && name.front() != '/' &&
       (runtimeDir == nullptr || *runtimeDir == '\0')) {
@@ -43,6 +38,11 @@ wl_display* Connect() {
 }
 
 }  // namespace
+
+std::string WaylandDisplayName() {
+  const char* name = std::getenv("WAYLAND_DISPLAY");
+  return name != nullptr && *name != '\0' ? name : "wayland-0";
+}
 
 WaylandDisplay::WaylandDisplay() : display_(Connect()) {
   registry_.reset(wl_display_get_registry(display_.get()));

@@ -31,6 +31,9 @@ class NoLayerShellError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The compositor's socket as $WAYLAND_DISPLAY names it, or libwayland's default.
+std::string WaylandDisplayName();
+
 class WaylandDisplay {
  public:
   // Connects to $WAYLAND_DISPLAY (or the socket $WAYLAND_SOCKET hands over) and waits until the

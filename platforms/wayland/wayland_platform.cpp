@@ -14,18 +14,13 @@ namespace {
 constexpr float kTwipsPerPixel = 15.0f;
 constexpr std::int32_t kTrue = 1;
 
-std::string SocketName() {
-  const char* name = std::getenv("WAYLAND_DISPLAY");
-  return name != nullptr && *name != '\0' ? name : "wayland-0";
-}
-
 }  // namespace
 
 WaylandPlatform::WaylandPlatform(std::string commandLine, std::unique_ptr<WaylandDisplay> display)
     : DesktopPlatform(std::move(commandLine), desktop::FreshStartSignal::kLeftAlone,
                       desktop::InstanceCheck::kTaken),
       display_(std::move(display)),
-      flag_(SocketName()),
+      flag_(WaylandDisplayName()),
       surface_(*display_) {}
 
 void WaylandPlatform::Run(FrmMain& form) {

@@ -85,6 +85,18 @@ TEST(WindowCopyTest, BuffersSideBySideSendOnlyTheirOwnChanges) {
 }
 
 // The glyph sheet's file, cut short or damaged, is a run-time error that names the resource.
+// Past its most boxes a damage keeps one box around all it was given: nothing written is lost.
+TEST(DamageTest, PastItsMostBoxesItKeepsTheirBoundingBox) {
+  Damage damage(3);
+  for (const Box box : {Box{10, 10, 16, 20}, Box{100, 40, 16, 20}, Box{50, 0, 16, 20}}) {
+    damage.Add(box);
+  }
+  EXPECT_EQ(damage.Boxes().size(), 3u);
+  damage.Add({0, 300, 16, 20});
+  ASSERT_EQ(damage.Boxes().size(), 1u);
+  EXPECT_EQ(damage.Boxes()[0], (Box{0, 0, 116, 320}));
+}
+
 TEST(BitmapResourceTest, ADamagedResourceIsARuntimeErrorNamingIt) {
   const std::span<const std::uint8_t> file = resources::EmbeddedBitmap(101);
   SoftGdi gdi;
