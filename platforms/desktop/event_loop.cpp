@@ -71,13 +71,24 @@ void EventLoop::RaiseXError() {
   throw RuntimeError(*error);
 }
 
+void EventLoop::EndIfIdleDaemonsGuest() const {
+  if (owner_ == WindowOwner::kIdleDaemon) throw ProcessEnd{0};
+}
+
+void EventLoop::On(PointerMoved) {
+  EndIfIdleDaemonsGuest();
+  form_.MouseMove();
+}
+
 void EventLoop::On(const KeyPressed& key) {
+  EndIfIdleDaemonsGuest();
   if (const std::optional<std::int16_t> virtualKey = input::VirtualKeyOf(key.keysym)) {
     form_.KeyDown(*virtualKey);
   }
 }
 
 void EventLoop::On(const ButtonPressed& press) {
+  EndIfIdleDaemonsGuest();
   if (!IsFormButton(press.button)) return;
   if (clicks_.IsDoubleClick(press.button, press.time, press.x, press.y)) {
     form_.DblClick();

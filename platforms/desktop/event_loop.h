@@ -17,8 +17,9 @@
 
 namespace quellar::desktop {
 
-// Whose window the loop serves.
-enum class WindowOwner { kProgram, kHost };
+// Whose window the loop serves: the program's own, a screen-saver host's, or the program's own
+// for an idle daemon, where the first input ends the run.
+enum class WindowOwner { kProgram, kHost, kIdleDaemon };
 
 class EventLoop {
  public:
@@ -31,14 +32,16 @@ class EventLoop {
   void Run();
 
  private:
-  bool Guest() const { return owner_ == WindowOwner::kHost; }
+  bool Guest() const { return owner_ != WindowOwner::kProgram; }
+  // A guest of an idle daemon ends at the first input; on the others' windows it is the form's.
+  void EndIfIdleDaemonsGuest() const;
   void TakeSignals();
   void HandleArrivedEvents();
   void RaiseXError();
   void On(std::monostate) {}
   void On(const KeyPressed& key);
   void On(const ButtonPressed& press);
-  void On(PointerMoved) { form_.MouseMove(); }
+  void On(PointerMoved);
   void On(const WindowConfigured& configured);
   [[noreturn]] void On(WindowDestroyed);
   void FireDueTimers();

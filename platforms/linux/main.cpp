@@ -17,6 +17,7 @@
 #include "platforms/desktop/program_info.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/forms/process_end.h"
+#include "platforms/linux/idle_guest.h"
 #include "platforms/linux/wayland_run.h"
 #include "platforms/x11/command_line.h"
 #include "platforms/x11/guest_run.h"
@@ -91,7 +92,10 @@ int RunProgram(int argc, const char* const* argv) {
     std::cout << quellar::x11::UsageText();
   } else if (std::holds_alternative<quellar::x11::VersionRequest>(request)) {
     std::cout << quellar::x11::VersionText();
+  } else if (std::holds_alternative<quellar::x11::StopRequest>(request)) {
+    return quellar::linux_program::StopIdleGuest();
   } else if (const auto* guest = std::get_if<quellar::x11::GuestRequest>(&request)) {
+    if (guest->wayland) return quellar::linux_program::StartIdleGuest(*guest);
     quellar::x11::RunGuest(*guest);
   } else {
     return RunStandard(argc, argv);

@@ -147,6 +147,7 @@ void OutputSurface::Commit() {
 void OutputSurface::OnFrameDone(void* data, wl_callback* /*callback*/, std::uint32_t /*time*/) {
   auto& self = *static_cast<OutputSurface*>(data);
   self.frameCallback_.reset();
+  self.shownAFrame_ = true;
   self.Commit();
 }
 

@@ -54,6 +54,8 @@ class OutputSurface {
   void Commit();
   // A frame was sent whose callback has not come.
   bool AwaitingFrame() const { return frameCallback_ != nullptr; }
+  // The compositor has shown a frame of it.
+  bool ShownAFrame() const { return shownAFrame_; }
 
  private:
   static void OnConfigure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
@@ -75,6 +77,7 @@ class OutputSurface {
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   bool closed_ = false;
+  bool shownAFrame_ = false;
   std::vector<std::unique_ptr<ShmBuffer>> buffers_;
   ShmBuffer* front_ = nullptr;    // the last one committed
   ShmBuffer* pending_ = nullptr;  // brought up to date, waiting to be committed

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <utility>
 
 #include "platforms/desktop/instance_lock.h"
@@ -37,6 +39,22 @@ void SessionFlag::Set(bool running) {
     close(held_);
     held_ = -1;
   }
+  if (held_ < 0) return;
+  const std::string pid = std::to_string(getpid());
+  if (ftruncate(held_, 0) != 0 || pwrite(held_, pid.data(), pid.size(), 0) < 0) return;
+}
+
+int SessionFlag::Holder() const {
+  if (!IsSet()) return 0;
+  const int fd = desktop::OpenUserLockFile(name_);
+  if (fd < 0) return 0;
+  std::array<char, 16> text{};
+  const ssize_t length = pread(fd, text.data(), text.size() - 1, 0);
+  close(fd);
+  int pid = 0;
+  if (length <= 0) return 0;
+  std::from_chars(text.data(), text.data() + length, pid);
+  return pid > 1 ? pid : 0;
 }
 
 bool SessionFlag::IsSet() const {

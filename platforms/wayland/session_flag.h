@@ -19,6 +19,8 @@ class SessionFlag {
   void Set(bool running);
   // Whether a live run has set it, this one or another.
   bool IsSet() const;
+  // The process of the run that holds it, as that run wrote it; 0 when none does.
+  int Holder() const;
 
  private:
   const std::string name_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
+#include <utility>
 
 namespace quellar::wayland {
 namespace {
@@ -37,6 +38,7 @@ std::optional<std::string> WaylandConnection::TakeError() {
 }
 
 void WaylandConnection::WaitUntil(std::int64_t deadline) {
+  if (onShown_ && display_.EveryOutputShown()) std::exchange(onShown_, nullptr)();
   if (!display_.Flush()) lost_ = true;
   if (lost_ || !display_.Events().empty()) return;
   if (const Seat* seat = display_.InputSeat()) {

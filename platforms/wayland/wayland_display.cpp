@@ -136,9 +136,10 @@ void WaylandDisplay::CoverOutputs() {
   if (added) Roundtrip();
 }
 
+// A round trip: whoever waits for the run's end finds the surfaces gone.
 void WaylandDisplay::Uncover() {
   outputs_.clear();
-  wl_display_flush(display_.get());
+  wl_display_roundtrip(display_.get());
 }
 
 void WaylandDisplay::SetPointerHidden(bool hidden) {
@@ -148,6 +149,12 @@ void WaylandDisplay::SetPointerHidden(bool hidden) {
 bool WaylandDisplay::AwaitingFrames() const {
   return std::ranges::any_of(outputs_, [](const auto& output) {
     return output->Surface() != nullptr && output->Surface()->AwaitingFrame();
+  });
+}
+
+bool WaylandDisplay::EveryOutputShown() const {
+  return !outputs_.empty() && std::ranges::all_of(outputs_, [](const auto& output) {
+    return output->Surface() != nullptr && output->Surface()->ShownAFrame();
   });
 }
 

@@ -60,6 +60,8 @@ class WaylandDisplay {
   std::deque<desktop::WindowEvent>& Events() { return events_; }
   Seat* InputSeat() const { return seat_.get(); }
   bool AwaitingFrames() const;
+  // Every output has a surface that has shown a frame.
+  bool EveryOutputShown() const;
 
   // Sends what is buffered; false once the connection has failed.
   bool Flush();

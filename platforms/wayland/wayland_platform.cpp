@@ -16,19 +16,28 @@ constexpr std::int32_t kTrue = 1;
 
 }  // namespace
 
-WaylandPlatform::WaylandPlatform(std::string commandLine, std::unique_ptr<WaylandDisplay> display)
+WaylandPlatform::WaylandPlatform(std::string commandLine, std::unique_ptr<WaylandDisplay> display,
+                                 Starter starter)
     : DesktopPlatform(std::move(commandLine), desktop::FreshStartSignal::kLeftAlone,
-                      desktop::InstanceCheck::kTaken),
+                      starter == Starter::kUser ? desktop::InstanceCheck::kTaken
+                                                : desktop::InstanceCheck::kNotTaken),
       display_(std::move(display)),
+      starter_(starter),
       flag_(WaylandDisplayName()),
       surface_(*display_) {}
 
-void WaylandPlatform::Run(FrmMain& form) {
+WaylandPlatform::~WaylandPlatform() {
+  display_->Uncover();
+}
+
+void WaylandPlatform::Run(FrmMain& form, std::function<void()> onShown) {
   FrmMainEvents events(form,
                        [this](const std::function<void()>& tick) { surface_.DuringTick(tick); });
-  WaylandConnection connection(*display_, Signals());
+  WaylandConnection connection(*display_, Signals(), std::move(onShown));
+  const desktop::WindowOwner owner = starter_ == Starter::kUser ? desktop::WindowOwner::kProgram
+                                                                : desktop::WindowOwner::kIdleDaemon;
   try {
-    desktop::EventLoop(connection, Timers(), events, desktop::WindowOwner::kProgram).Run();
+    desktop::EventLoop(connection, Timers(), events, owner).Run();
   } catch (const RuntimeError&) {
     connectionLost_ = connection.Lost();
     throw;

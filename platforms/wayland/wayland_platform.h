@@ -5,6 +5,7 @@
 // window is an X window, and the dialogs find their display themselves.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,15 +20,23 @@
 
 namespace quellar::wayland {
 
+// Who started the run: the user, with the standard switches, or an idle daemon, for which the
+// run takes no previous-instance lock and ends at the first input.
+enum class Starter { kUser, kIdleDaemon };
+
 class WaylandPlatform : public desktop::DesktopPlatform, public monitors::MonitorSource {
  public:
-  WaylandPlatform(std::string commandLine, std::unique_ptr<WaylandDisplay> display);
+  WaylandPlatform(std::string commandLine, std::unique_ptr<WaylandDisplay> display,
+                  Starter starter = Starter::kUser);
+  // The surfaces go, and the compositor has seen them go, before the session's flag does.
+  ~WaylandPlatform() override;
 
   // Whether Main left a run to go on with.
   bool HasMainWindow() const { return windowMade_; }
-  // Runs frmMain's events and timers until the process ends. A connection that fails raises a
-  // RuntimeError, after which ConnectionLost() is true.
-  void Run(FrmMain& form);
+  // Runs frmMain's events and timers until the process ends; `onShown` runs once every output
+  // has shown a frame. A connection that fails raises a RuntimeError, after which
+  // ConnectionLost() is true (an idle daemon's run ends then).
+  void Run(FrmMain& form, std::function<void()> onShown = {});
   bool ConnectionLost() const { return connectionLost_; }
 
   std::vector<monitors::MonitorInfo> Monitors() override;
@@ -63,6 +72,7 @@ class WaylandPlatform : public desktop::DesktopPlatform, public monitors::Monito
 
   // Freed in reverse order: the surface and the soft GDI's window go before the connection.
   std::unique_ptr<WaylandDisplay> display_;
+  const Starter starter_;
   SessionFlag flag_;
   WindowSurface surface_;
   softgdi::SoftGdi gdi_;

@@ -26,8 +26,8 @@ std::string_view OptionName(std::string_view argument) {
   return {};
 }
 
-constexpr std::array<std::string_view, 6> kGuestOptions = {
-    "root", "window-id", "speed", "chain", "no-random-deleting", "defaults"};
+constexpr std::array<std::string_view, 7> kGuestOptions = {
+    "root", "window-id", "wayland", "speed", "chain", "no-random-deleting", "defaults"};
 
 bool StartsAGuest(std::string_view argument) {
   return std::ranges::find(kGuestOptions, OptionName(argument)) != kGuestOptions.end();
@@ -69,6 +69,8 @@ class GuestParser {
         root = true;
       } else if (name == "window-id") {
         request_.window = WindowIdValue(option);
+      } else if (name == "wayland") {
+        request_.wayland = true;
       } else if (name == "speed") {
         request_.overrides.speed = NumberValue(option, kSpeedRange);
       } else if (name == "chain") {
@@ -81,8 +83,12 @@ class GuestParser {
         throw CommandLineError("unknown option " + Quoted(option) + " (see quellar --help)");
       }
     }
-    if (!root && !request_.window) {
-      throw CommandLineError("a guest needs --root or --window-id WINDOW (see quellar --help)");
+    if (request_.wayland && (root || request_.window)) {
+      throw CommandLineError("--wayland covers every output: no window goes with it");
+    }
+    if (!root && !request_.window && !request_.wayland) {
+      throw CommandLineError(
+          "a guest needs --root, --window-id WINDOW or --wayland (see quellar --help)");
     }
     // An explicit window wins over the one a host announces.
     if (root && !request_.window) request_.window = SaverWindow(saverWindow);
@@ -142,15 +148,19 @@ class GuestParser {
 Request ParseCommandLine(std::span<const std::string_view> arguments, const char* saverWindow) {
   if (!arguments.empty() && arguments.front() == "--help") return UsageRequest{};
   if (!arguments.empty() && arguments.front() == "--version") return VersionRequest{};
+  if (!arguments.empty() && arguments.front() == "--stop") {
+    if (arguments.size() > 1) throw CommandLineError("--stop takes no other argument");
+    return StopRequest{};
+  }
   if (arguments.empty() || !StartsAGuest(arguments.front())) return StandardRequest{};
   return GuestParser(arguments).Parse(saverWindow);
 }
 
 std::string UsageText() {
   return R"(Usage: quellar [/s | /p WINDOW | /c | /a]
-       quellar --root | --window-id WINDOW [--defaults] [--speed MS] [--chain N]
-               [--no-random-deleting]
-       quellar --help | --version
+       quellar --root | --window-id WINDOW | --wayland [--defaults] [--speed MS]
+               [--chain N] [--no-random-deleting]
+       quellar --stop | --help | --version
 
 Columns of glyphs fall down a black screen. The first argument decides how the
 others are read.
@@ -172,6 +182,12 @@ goes, and starts its run afresh on SIGUSR1. It stores none of its settings;
 like every run, it records the program's installation in the store.
   --root               the window in $XSCREENSAVER_WINDOW, else the root window
   --window-id WINDOW   the X window WINDOW (decimal, or hexadecimal after 0x)
+  --wayland            every output of the Wayland desktop, for an idle daemon: it
+                       returns once the rain is on every output, leaving it running
+                       (a second start while it runs starts nothing), and the rain
+                       ends at the first key, button or movement
+  --stop               ends the --wayland rain of this desktop and returns once it
+                       is gone: for the lock command, before it locks
   --speed MS           the timer interval, 1 to 1001 ms
   --chain N            chains of N - 1 glyphs, N from 2 to 255 (at most the
                        window's rows + 2)

@@ -20,6 +20,9 @@ namespace quellar::x11 {
 
 struct GuestRequest {
   std::optional<std::uint32_t> window;  // the host's window; none for the root window
+  // An idle daemon's guest on a Wayland desktop: it covers every output itself and ends at the
+  // first input.
+  bool wayland = false;
   // Settings the guest takes from its command line instead of the store, for its run only: a
   // speed of 1 to 1001 ms, a chain of 2 to 255. With --defaults every setting is overridden: the
   // daemon's settings window leaves out a value at its default, which must then mean the default
@@ -29,7 +32,10 @@ struct GuestRequest {
 struct StandardRequest {};
 struct UsageRequest {};
 struct VersionRequest {};
-using Request = std::variant<StandardRequest, UsageRequest, VersionRequest, GuestRequest>;
+// --stop: ends the Wayland guest running on this desktop, once its surfaces are gone.
+struct StopRequest {};
+using Request =
+    std::variant<StandardRequest, UsageRequest, VersionRequest, StopRequest, GuestRequest>;
 
 // A guest's command line that cannot be followed; the message is one line for stderr.
 class CommandLineError : public std::runtime_error {

@@ -17,10 +17,13 @@ std::string Described(std::vector<std::string_view> arguments, const char* saver
     if (std::holds_alternative<StandardRequest>(request)) return "standard";
     if (std::holds_alternative<UsageRequest>(request)) return "usage";
     if (std::holds_alternative<VersionRequest>(request)) return "version";
+    if (std::holds_alternative<StopRequest>(request)) return "stop";
     const GuestRequest& guest = std::get<GuestRequest>(request);
     const engine::SettingOverrides& set = guest.overrides;
-    return "guest in " + (guest.window ? std::to_string(*guest.window) : "root") +
-           (set.speed ? " speed " + std::to_string(*set.speed) : "") +
+    const std::string host = guest.wayland  ? "wayland"
+                             : guest.window ? std::to_string(*guest.window)
+                                            : "root";
+    return "guest in " + host + (set.speed ? " speed " + std::to_string(*set.speed) : "") +
            (set.chain ? " chain " + std::to_string(*set.chain) : "") +
            (set.randomDeleting
                 ? *set.randomDeleting ? " random deleting on" : " random deleting off"
@@ -57,7 +60,11 @@ TEST(CommandLineTest, EachCommandLineAsksForOneThing) {
        "guest in root speed 41 chain 5 random deleting off"},
       {{"--speed", "5"},
        nullptr,
-       "a guest needs --root or --window-id WINDOW (see quellar --help)"},
+       "a guest needs --root, --window-id WINDOW or --wayland (see quellar --help)"},
+      {{"--wayland", "-speed", "61"}, nullptr, "guest in wayland speed 61"},
+      {{"--wayland", "--root"}, nullptr, "--wayland covers every output: no window goes with it"},
+      {{"--stop"}, nullptr, "stop"},
+      {{"--stop", "--root"}, nullptr, "--stop takes no other argument"},
       {{"--root"}, "0x", "XSCREENSAVER_WINDOW=\"0x\": not a window id"},
       {{"--root"}, "536870912", "XSCREENSAVER_WINDOW=\"536870912\": not a window id"},
       {{"--window-id", "0"}, nullptr, "--window-id \"0\": not a window id"},
