@@ -18,6 +18,7 @@
 #include "platforms/forms/process_end.h"
 #include "platforms/linux/wayland_run.h"
 #include "platforms/monitors/monitor_run.h"
+#include "platforms/wayland/lock_probe.h"
 #include "platforms/wayland/session_flag.h"
 #include "platforms/wayland/wayland_platform.h"
 
@@ -66,7 +67,9 @@ int StartIdleGuest(const x11::GuestRequest& request) {
   if (!InWaylandSession()) {
     throw desktop::NoDisplayError("--wayland needs a Wayland desktop: WAYLAND_DISPLAY is not set");
   }
+  // Already raining, or locked: the lock screen stays above everything else.
   if (wayland::SessionFlag(wayland::WaylandDisplayName()).IsSet()) return 0;
+  if (wayland::LockScreenUp()) return 0;
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) throw RuntimeError("cannot start the rain: no pipe");
   const pid_t rain = fork();

@@ -185,9 +185,8 @@ like every run, it records the program's installation in the store.
   --wayland            every output of the Wayland desktop, for an idle daemon: it
                        returns once the rain is on every output, leaving it running
                        (a second start while it runs starts nothing), and the rain
-                       ends at the first key, button or movement
-  --stop               ends the --wayland rain of this desktop and returns once it
-                       is gone: for the lock command, before it locks
+                       ends at the first key, button or movement; nothing starts
+                       while a lock screen is up
   --speed MS           the timer interval, 1 to 1001 ms
   --chain N            chains of N - 1 glyphs, N from 2 to 255 (at most the
                        window's rows + 2)
@@ -199,6 +198,9 @@ like every run, it records the program's installation in the store.
 Without --defaults, what they leave out is the stored setting, which a
 full-screen run stores when it ends (a speed only up to 255 ms). Options hold
 for that run only; each may also be written with one dash (-root, -speed MS).
+
+--stop, alone, ends the --wayland rain of this desktop and returns once it is
+gone: for the lock command, before it locks (see man quellar).
 
 Settings: $QUELLAR_REGISTRY, else $XDG_CONFIG_HOME/quellar/registry.sqlite3,
 else ~/.config/quellar/registry.sqlite3.

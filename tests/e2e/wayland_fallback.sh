@@ -18,12 +18,16 @@ end_saver 0 "Space twice"
 [ "$(wc -l <"$WORK/stderr")" = 1 ] && grep -q "layer shell" "$WORK/stderr" ||
   fail "the X11 run on weston said: $(cat "$WORK/stderr")"
 
-# fails_in_one_line WHAT: a run ends at once with status 1, saying why in one line.
+# fails_in_one_line WHAT [ARGUMENTS]: a run (/s unless ARGUMENTS say otherwise) ends at once
+# with status 1, saying why in one line, and leaves nothing running.
 fails_in_one_line() {
-  "$QUELLAR" /s 2>"$WORK/stderr" &
+  [ $# -gt 1 ] || set -- "$1" /s
+  "$QUELLAR" "${@:2}" 2>"$WORK/stderr" &
   expect_exit $! 1 "$1"
   [ "$(wc -l <"$WORK/stderr")" = 1 ] || fail "$1 said: $(cat "$WORK/stderr")"
+  ! pgrep -f -- "$QUELLAR" >/dev/null || fail "$1 left a process running"
 }
+fails_in_one_line "an idle daemon's start on weston" --wayland
 unset DISPLAY
 fails_in_one_line "a run on weston without an X display"
 unset WAYLAND_DISPLAY

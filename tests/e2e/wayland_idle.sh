@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The rain an idle daemon starts on sway: swayidle -w gets control back at once (its later
 # timeout fires on time), the rain covers every output, a key ends it and resume runs; the lock
-# command ends it with --stop before swaylock, whose colour then fills every output. Without a
-# Wayland display, or on a compositor without layer surfaces, the start fails in one line and
-# leaves nothing running. The rain outlives the command that started it: this script adopts
-# and reaps it (a child subreaper), since PID 1 here reaps nothing.
+# command ends it with --stop before swaylock, whose colour then fills every output, and no rain
+# starts while the lock is up, which gets the keys. Without a Wayland display the start fails in
+# one line and leaves nothing running (a compositor without layer surfaces: wayland_fallback). The rain outlives the command that started it: this script adopts and reaps
+# it (a child subreaper), since PID 1 here reaps nothing.
 if [ -z "${WAYLAND_IDLE_SUBREAPER:-}" ]; then
   export WAYLAND_IDLE_SUBREAPER=1
   exec python3 -c 'import ctypes, os, sys
@@ -19,6 +19,7 @@ outputs=(HEADLESS-1 HEADLESS-2)
 rain_running() { pgrep -f -- "$QUELLAR --wayland" >/dev/null; }
 logged() { grep -q "^$1" "$WORK/events" 2>/dev/null; }
 only_colour() { [ "$(colours_of "$1")" = "$2" ]; }
+more_than_colour() { ! only_colour "$@"; }
 
 swayidle -w timeout 1 "$QUELLAR --wayland && echo started >>$WORK/events" \
   resume "echo resumed >>$WORK/events" timeout 3 "echo later >>$WORK/events" \
@@ -42,6 +43,11 @@ swaylock -f -c 336699 || fail "no swaylock"
 for output in "${outputs[@]}"; do
   wait_for 2 only_colour "$output" "51 102 153" || fail "$output does not show the lock"
 done
+"$QUELLAR" --wayland || fail "a start under the lock screen failed"
+! rain_running || fail "the rain started above the lock screen"
+# swaylock answers a key with its indicator.
+keys -k a
+wait_for 2 more_than_colour HEADLESS-1 "51 102 153" || fail "the lock screen did not get the key"
 pkill -x swaylock
 
 unset WAYLAND_DISPLAY

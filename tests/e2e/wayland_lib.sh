@@ -7,6 +7,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/x11_lib.sh"
 : "${WAYLAND_POINTER:?WAYLAND_POINTER must name the wayland_pointer executable}"
 unset DISPLAY
+# Run through a link of the script's own, so that looking for its processes finds only its own.
+ln -s "$QUELLAR" "$WORK/quellar"
+QUELLAR=$WORK/quellar
 PRIMARY=HEADLESS-1
 SWAY_HOME=$WORK/sway
 # Every child ends and is waited for: nothing else reaps a process left behind here.
