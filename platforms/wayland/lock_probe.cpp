@@ -22,9 +22,8 @@ struct Forget {
 void BindInhibitor(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
                    std::uint32_t /*version*/) {
   if (std::strcmp(interface, zwlr_input_inhibit_manager_v1_interface.name) != 0) return;
-  *static_cast<zwlr_input_inhibit_manager_v1**>(data) =
-      static_cast<zwlr_input_inhibit_manager_v1*>(
-          wl_registry_bind(registry, name, &zwlr_input_inhibit_manager_v1_interface, 1));
+  *static_cast<zwlr_input_inhibit_manager_v1**>(data) = static_cast<zwlr_input_inhibit_manager_v1*>(
+      wl_registry_bind(registry, name, &zwlr_input_inhibit_manager_v1_interface, 1));
 }
 void IgnoreRemoval(void*, wl_registry*, std::uint32_t) {}
 
