@@ -1,13 +1,6 @@
 #include "platforms/wayland/output.h"
 
 namespace quellar::wayland {
-namespace {
-
-// The output's release request came with version 3 of wl_output.
-constexpr std::uint32_t kReleaseVersion = 3;
-
-}  // namespace
-
 Output::Output(std::uint32_t name, wl_output* output, zxdg_output_manager_v1* manager)
     : name_(name),
       output_(output),
@@ -26,11 +19,7 @@ Output::Output(std::uint32_t name, wl_output* output, zxdg_output_manager_v1* ma
 Output::~Output() {
   surface_.reset();
   description_.reset();
-  if (wl_output_get_version(output_) >= kReleaseVersion) {
-    wl_output_release(output_);
-  } else {
-    wl_output_destroy(output_);
-  }
+  Release(output_, wl_output_release, wl_output_destroy);
 }
 
 void Output::Cover(const SurfaceGlobals& globals) {

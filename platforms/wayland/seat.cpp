@@ -21,9 +21,6 @@ unsigned int XButtonOf(std::uint32_t button) {
   }
 }
 
-// The keyboard and pointer requests that give them back came with version 3 of the seat.
-constexpr std::uint32_t kReleaseVersion = 3;
-
 }  // namespace
 
 Seat::Seat(wl_seat* seat, std::deque<desktop::WindowEvent>& events, std::int64_t (*now)())
@@ -35,11 +32,7 @@ Seat::Seat(wl_seat* seat, std::deque<desktop::WindowEvent>& events, std::int64_t
 Seat::~Seat() {
   UseKeyboard(false);
   UsePointer(false);
-  if (wl_seat_get_version(seat_) >= kReleaseVersion) {
-    wl_seat_release(seat_);
-  } else {
-    wl_seat_destroy(seat_);
-  }
+  Release(seat_, wl_seat_release, wl_seat_destroy);
 }
 
 void Seat::OnCapabilities(void* data, wl_seat* /*seat*/, std::uint32_t capabilities) {
@@ -60,11 +53,7 @@ void Seat::UseKeyboard(bool present) {
     wl_keyboard_add_listener(keyboard_, &listener, this);
     return;
   }
-  if (wl_keyboard_get_version(keyboard_) >= kReleaseVersion) {
-    wl_keyboard_release(keyboard_);
-  } else {
-    wl_keyboard_destroy(keyboard_);
-  }
+  Release(keyboard_, wl_keyboard_release, wl_keyboard_destroy);
   keyboard_ = nullptr;
   repeat_.Stop();
 }
@@ -88,11 +77,7 @@ void Seat::UsePointer(bool present) {
     wl_pointer_add_listener(pointer_, &listener, this);
     return;
   }
-  if (wl_pointer_get_version(pointer_) >= kReleaseVersion) {
-    wl_pointer_release(pointer_);
-  } else {
-    wl_pointer_destroy(pointer_);
-  }
+  Release(pointer_, wl_pointer_release, wl_pointer_destroy);
   pointer_ = nullptr;
   enterSerial_.reset();
 }

@@ -11,7 +11,6 @@
 namespace quellar::wayland {
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
 constexpr std::int32_t kTrue = 1;
 
 }  // namespace

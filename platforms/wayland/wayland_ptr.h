@@ -4,6 +4,7 @@
 #include <wayland-client.h>
 #include <xdg-output-unstable-v1-client.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "platforms/wayland/layer_shell.h"
@@ -25,5 +26,17 @@ struct WaylandDeleter {
 
 template <typename Object>
 using WaylandPtr = std::unique_ptr<Object, WaylandDeleter>;
+
+// Gives back a seat, keyboard, pointer or output: their release request came with version 3 of
+// each interface, and an older object can only be destroyed on our side.
+template <typename Object>
+void Release(Object* object, void (*release)(Object*), void (*destroy)(Object*)) {
+  constexpr std::uint32_t kReleaseVersion = 3;
+  if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(object)) >= kReleaseVersion) {
+    release(object);
+  } else {
+    destroy(object);
+  }
+}
 
 }  // namespace quellar::wayland
