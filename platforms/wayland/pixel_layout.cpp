@@ -15,10 +15,9 @@ bool LeftThenTop(const OutputGeometry& a, const OutputGeometry& b) {
 
 }  // namespace
 
-void PixelLayout(std::span<const OutputGeometry> outputs,
-                 std::vector<monitors::MonitorInfo>& monitors) {
-  monitors.clear();
-  if (outputs.empty()) return;
+std::vector<monitors::MonitorInfo> PixelLayout(std::span<const OutputGeometry> outputs) {
+  std::vector<monitors::MonitorInfo> monitors;
+  if (outputs.empty()) return monitors;
   const std::int32_t widest =
       std::ranges::max(outputs, {}, [](const OutputGeometry& o) { return o.scale; }).scale;
   const std::int32_t step = std::max(widest, 1);
@@ -31,6 +30,7 @@ void PixelLayout(std::span<const OutputGeometry> outputs,
     monitors.push_back({Rect{left, top, left + output.width * scale, top + output.height * scale},
                         &output == &*primary});
   }
+  return monitors;
 }
 
 }  // namespace quellar::wayland

@@ -22,9 +22,8 @@ struct OutputGeometry {
   std::int32_t scale = 1;
 };
 
-// The outputs' places, in the same order, into `monitors`, whose room is kept. The primary is the
-// output at the logical origin, else the leftmost, of those the topmost.
-void PixelLayout(std::span<const OutputGeometry> outputs,
-                 std::vector<monitors::MonitorInfo>& monitors);
+// The outputs' places, in the same order. The primary is the output at the logical origin, else
+// the leftmost, of those the topmost.
+std::vector<monitors::MonitorInfo> PixelLayout(std::span<const OutputGeometry> outputs);
 
 }  // namespace quellar::wayland

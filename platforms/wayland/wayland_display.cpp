@@ -106,24 +106,25 @@ void WaylandDisplay::AddOutput(std::uint32_t name, std::uint32_t version) {
 void WaylandDisplay::OnGlobalRemove(void* data, wl_registry* /*registry*/, std::uint32_t name) {
   auto& self = *static_cast<WaylandDisplay*>(data);
   std::erase_if(self.outputs_, [name](const auto& output) { return output->Name() == name; });
+  self.PlaceCoveredOutputs();
 }
 
 SurfaceGlobals WaylandDisplay::Globals() const {
   return {compositor_.get(), shm_.get(), layerShell_.get()};
 }
 
-std::span<const WaylandDisplay::Covered> WaylandDisplay::CoveredOutputs() {
+// Only when outputs are covered or go: the places stay put between, and a copy reads them.
+void WaylandDisplay::PlaceCoveredOutputs() {
   covered_.clear();
-  geometries_.clear();
+  std::vector<OutputGeometry> geometries;
   for (const auto& output : outputs_) {
     OutputSurface* surface = output->Surface();
     if (surface == nullptr || !surface->Configured() || surface->Closed()) continue;
     covered_.push_back({surface, {}});
-    geometries_.push_back(output->Geometry());
+    geometries.push_back(output->Geometry());
   }
-  PixelLayout(geometries_, monitors_);
-  for (std::size_t i = 0; i < covered_.size(); ++i) covered_[i].monitor = monitors_[i];
-  return covered_;
+  const std::vector<monitors::MonitorInfo> monitors = PixelLayout(geometries);
+  for (std::size_t i = 0; i < covered_.size(); ++i) covered_[i].monitor = monitors[i];
 }
 
 void WaylandDisplay::CoverOutputs() {
@@ -134,11 +135,13 @@ void WaylandDisplay::CoverOutputs() {
     added = added || output->Surface() != before;
   }
   if (added) Roundtrip();
+  PlaceCoveredOutputs();
 }
 
 // A round trip: whoever waits for the run's end finds the surfaces gone.
 void WaylandDisplay::Uncover() {
   outputs_.clear();
+  covered_.clear();
   wl_display_roundtrip(display_.get());
 }
 

@@ -44,14 +44,15 @@ class WaylandDisplay {
   WaylandDisplay& operator=(const WaylandDisplay&) = delete;
 
   wl_display* Get() const { return display_.get(); }
-  // The outputs that show a configured surface, with their places in device pixels.
+  // The outputs that show a configured surface, with their places in device pixels, as the last
+  // CoverOutputs found them; an output that went since is no longer among them.
   struct Covered {
     OutputSurface* surface;
     monitors::MonitorInfo monitor;
   };
-  // Allocates nothing once it has had room for every output.
-  std::span<const Covered> CoveredOutputs();
-  // Gives every described output a surface, and waits for the compositor to configure them.
+  std::span<const Covered> CoveredOutputs() const { return covered_; }
+  // Gives every described output a surface, waits for the compositor to configure them, and
+  // places them.
   void CoverOutputs();
   // Destroys every surface: the outputs show what they showed before the run.
   void Uncover();
@@ -76,6 +77,7 @@ class WaylandDisplay {
   static void OnGlobalRemove(void* data, wl_registry* registry, std::uint32_t name);
   void Roundtrip();
   void AddOutput(std::uint32_t name, std::uint32_t version);
+  void PlaceCoveredOutputs();
   SurfaceGlobals Globals() const;
 
   struct DisplayCloser {
@@ -93,9 +95,6 @@ class WaylandDisplay {
   // Outputs announced before xdg-output was bound: their names and versions.
   std::vector<std::pair<std::uint32_t, std::uint32_t>> unboundOutputs_;
   bool pointerHidden_ = false;
-  // CoveredOutputs' answer and its workings, kept for their room.
-  std::vector<OutputGeometry> geometries_;
-  std::vector<monitors::MonitorInfo> monitors_;
   std::vector<Covered> covered_;
 };
 

@@ -39,9 +39,7 @@ TEST(PixelLayout, ScaledOutputsKeepTheirOrderAndPixelsAndThePrimaryIsAtTheOrigin
                 "100,0,110,10 100,-50,110,-40* 200,-100,210,-90 "},
            Case{{}, ""},
        }) {
-    std::vector<monitors::MonitorInfo> monitors;
-    PixelLayout(c.outputs, monitors);
-    EXPECT_EQ(Describe(monitors), c.monitors);
+    EXPECT_EQ(Describe(PixelLayout(c.outputs)), c.monitors);
   }
 }
 
