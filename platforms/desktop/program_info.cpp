@@ -31,4 +31,9 @@ std::string ExecutablePath() {
   return error ? std::string() : path.string();
 }
 
+std::string VersionNumber() {
+  return std::to_string(QUELLAR_VERSION_MAJOR) + "." + std::to_string(QUELLAR_VERSION_MINOR) + "." +
+         std::to_string(QUELLAR_VERSION_PATCH);
+}
+
 }  // namespace quellar::desktop

@@ -17,4 +17,7 @@ ProgramInfo DescribeProgram(const std::string& executablePath);
 // The running executable's path.
 std::string ExecutablePath();
 
+// The build's version, "major.minor.patch".
+std::string VersionNumber();
+
 }  // namespace quellar::desktop

@@ -95,18 +95,12 @@ std::int32_t WaylandPlatform::SetWindowPos(Handle window, Handle /*insertAfter*/
 
 // Only recorded: a surface has neither.
 std::int32_t WaylandPlatform::GetWindowLongValue(Handle window, std::int32_t index) {
-  if (window != kWindow) return 0;
-  if (index == kGwlStyle) return style_;
-  if (index == kGwlHwndParent) return static_cast<std::int32_t>(owner_);
-  return 0;
+  return window == kWindow ? longs_.Get(index) : 0;
 }
 
 std::intptr_t WaylandPlatform::SetWindowLongValue(Handle window, std::int32_t index,
                                                   std::intptr_t value) {
-  if (window != kWindow) return 0;
-  if (index == kGwlStyle) return std::exchange(style_, static_cast<std::int32_t>(value));
-  if (index == kGwlHwndParent) return std::exchange(owner_, value);
-  return 0;
+  return window == kWindow ? longs_.Set(index, value) : 0;
 }
 
 bool WaylandPlatform::GetClientRect(Handle window, Rect& rect) {

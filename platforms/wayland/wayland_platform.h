@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platforms/desktop/desktop_platform.h"
+#include "platforms/desktop/window_longs.h"
 #include "platforms/forms/frm_main.h"
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/softgdi/soft_gdi.h"
@@ -80,8 +81,7 @@ class WaylandPlatform : public desktop::DesktopPlatform, public monitors::Monito
   bool windowMade_ = false;
   bool connectionLost_ = false;
   Rect window_;
-  std::int32_t style_ = 0;
-  std::intptr_t owner_ = 0;
+  desktop::WindowLongs longs_;
   std::int32_t cursorCount_ = 0;  // the pointer shows while it is 0 or more
 };
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "engine/engine.h"
+#include "platforms/desktop/program_info.h"
 
 namespace quellar::x11 {
 namespace {
@@ -208,8 +209,7 @@ else ~/.config/quellar/registry.sqlite3.
 }
 
 std::string VersionText() {
-  return "quellar " + std::to_string(QUELLAR_VERSION_MAJOR) + "." +
-         std::to_string(QUELLAR_VERSION_MINOR) + "." + std::to_string(QUELLAR_VERSION_PATCH) + "\n";
+  return "quellar " + desktop::VersionNumber() + "\n";
 }
 
 }  // namespace quellar::x11

@@ -81,18 +81,6 @@ void MainWindow::GrabKeyboard() {
   std::cerr << "quellar: could not grab the keyboard; keys will not reach the screen saver\n";
 }
 
-std::int32_t MainWindow::WindowLong(std::int32_t index) const {
-  if (index == kGwlStyle) return style_;
-  if (index == kGwlHwndParent) return static_cast<std::int32_t>(owner_);
-  return 0;
-}
-
-std::intptr_t MainWindow::SetWindowLong(std::int32_t index, std::intptr_t value) {
-  if (index == kGwlStyle) return std::exchange(style_, static_cast<std::int32_t>(value));
-  if (index == kGwlHwndParent) return std::exchange(owner_, value);
-  return 0;
-}
-
 ::Window MainWindow::Reparent(::Window parent) {
   if (Gone()) return None;
   ErrorTrap trap(display_);

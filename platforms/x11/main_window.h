@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/platform.h"
+#include "platforms/desktop/window_longs.h"
 #include "platforms/x11/rain_window.h"
 #include "platforms/x11/x_owned.h"
 
@@ -31,8 +32,10 @@ class MainWindow : public RainWindow {
   void Place(Handle insertAfter, std::int32_t x, std::int32_t y, std::int32_t width,
              std::int32_t height, std::uint32_t flags) override;
   // GWL_STYLE and GWL_HWNDPARENT are only recorded: an X window has neither.
-  std::int32_t WindowLong(std::int32_t index) const override;
-  std::intptr_t SetWindowLong(std::int32_t index, std::intptr_t value) override;
+  std::int32_t WindowLong(std::int32_t index) const override { return longs_.Get(index); }
+  std::intptr_t SetWindowLong(std::int32_t index, std::intptr_t value) override {
+    return longs_.Set(index, value);
+  }
   ::Window Reparent(::Window parent) override;
   void SetCaption(const std::string& caption) override;
   void SetPointerHidden(bool hidden) override;
@@ -48,8 +51,7 @@ class MainWindow : public RainWindow {
   OwnedWindow window_;
   OwnedCursor blankCursor_;
   ::Window parent_;
-  std::int32_t style_ = 0;
-  std::intptr_t owner_ = 0;
+  desktop::WindowLongs longs_;
   bool keyboardGrabbed_ = false;
 };
 
