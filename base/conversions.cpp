@@ -1,9 +1,12 @@
 #include "base/conversions.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace quellar {
@@ -49,6 +52,27 @@ std::optional<Int> TextToRange(std::string_view text) {
   return ToRange<Int>(*number);
 }
 
+// The digits of a plain decimal, as a double rounded to nearest; nothing for a number too large
+// (or too small) for a double, which no conversion can take.
+std::optional<double> DecimalValue(std::string_view digits) {
+#if defined(__cpp_lib_to_chars)
+  // from_chars reads the digits whatever the process locale says a decimal point is.
+  double value = 0.0;
+  if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc{}) {
+    return std::nullopt;
+  }
+  return value;
+#else
+  // The web build's C++ library has no floating-point from_chars; its C library rounds as
+  // exactly, and a page never leaves the C locale.
+  const std::string text(digits);
+  errno = 0;
+  const double value = std::strtod(text.c_str(), nullptr);
+  if (errno == ERANGE) return std::nullopt;
+  return value;
+#endif
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -67,13 +91,9 @@ std::optional<double> ParseNumber(std::string_view text) {
   const bool negative = !body.empty() && body.front() == '-';
   if (!body.empty() && (body.front() == '+' || negative)) body.remove_prefix(1);
   if (!IsPlainDecimal(body)) return std::nullopt;
-  // from_chars reads the validated form whatever the process locale says a decimal point is.
-  // A number too large (or too small) for a double is one no conversion can take.
-  double magnitude = 0.0;
-  if (std::from_chars(body.data(), body.data() + body.size(), magnitude).ec != std::errc{}) {
-    return std::nullopt;
-  }
-  return negative ? -magnitude : magnitude;
+  const std::optional<double> magnitude = DecimalValue(body);
+  if (!magnitude) return std::nullopt;
+  return negative ? -*magnitude : *magnitude;
 }
 
 // Read from the end, the tail is spaces, then digits, or digits after a point with optional

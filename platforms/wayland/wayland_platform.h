@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platforms/desktop/desktop_platform.h"
-#include "platforms/desktop/window_longs.h"
 #include "platforms/forms/frm_main.h"
+#include "platforms/forms/window_longs.h"
 #include "platforms/monitors/monitor_layout.h"
 #include "platforms/softgdi/soft_gdi.h"
 #include "platforms/wayland/session_flag.h"
@@ -81,7 +81,7 @@ class WaylandPlatform : public desktop::DesktopPlatform, public monitors::Monito
   bool windowMade_ = false;
   bool connectionLost_ = false;
   Rect window_;
-  desktop::WindowLongs longs_;
+  WindowLongs longs_;
   std::int32_t cursorCount_ = 0;  // the pointer shows while it is 0 or more
 };
 

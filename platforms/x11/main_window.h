@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/platform.h"
-#include "platforms/desktop/window_longs.h"
+#include "platforms/forms/window_longs.h"
 #include "platforms/x11/rain_window.h"
 #include "platforms/x11/x_owned.h"
 
@@ -51,7 +51,7 @@ class MainWindow : public RainWindow {
   OwnedWindow window_;
   OwnedCursor blankCursor_;
   ::Window parent_;
-  desktop::WindowLongs longs_;
+  WindowLongs longs_;
   bool keyboardGrabbed_ = false;
 };
 

@@ -1,13 +1,14 @@
 #pragma once
-// GWL_STYLE and GWL_HWNDPARENT of a window that has neither (an X window, Wayland surfaces): only
-// recorded, and read back as they were set; any other index reads 0 and sets nothing.
+// GWL_STYLE and GWL_HWNDPARENT of a window that has neither (an X window, Wayland surfaces, a
+// canvas): only recorded, and read back as they were set; any other index reads 0 and sets
+// nothing.
 
 #include <cstdint>
 #include <utility>
 
 #include "engine/platform.h"
 
-namespace quellar::desktop {
+namespace quellar {
 
 class WindowLongs {
  public:
@@ -28,4 +29,4 @@ class WindowLongs {
   std::intptr_t owner_ = 0;
 };
 
-}  // namespace quellar::desktop
+}  // namespace quellar
