@@ -38,13 +38,14 @@ void CanvasTarget::ReceiveChanges(std::int32_t x, std::int32_t y, std::int32_t /
   for (const softgdi::Box& change : changed) {
     const softgdi::Box box = Clipped(change, width_, height_);
     if (box.Empty()) continue;
+    // A plain loop: handed to std::transform, the conversion stayed a call per pixel (four
+    // times the time, in a profile of the page).
     for (std::int32_t row = box.y; row < box.y + box.height; ++row) {
-      const auto from =
-          static_cast<std::size_t>((sourceY + row - y) * source.width + (sourceX + box.x - x));
-      const auto to = static_cast<std::size_t>(row * width_ + box.x);
-      std::transform(pixels.begin() + static_cast<std::ptrdiff_t>(from),
-                     pixels.begin() + static_cast<std::ptrdiff_t>(from) + box.width,
-                     rgba_.begin() + static_cast<std::ptrdiff_t>(to), CanvasPixel);
+      const softgdi::Pixel* from =
+          pixels.data() + (sourceY + row - y) * source.width + (sourceX + box.x - x);
+      std::uint32_t* to = rgba_.data() + row * width_ + box.x;
+      for (std::int32_t column = 0; column < box.width; ++column)
+        to[column] = CanvasPixel(from[column]);
     }
     pending_.push_back(box);
   }
