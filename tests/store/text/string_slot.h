@@ -1,6 +1,6 @@
 #pragma once
-// A slot over a text the test holds, shared by the stores made over it, as the pages of a site
-// share their localStorage; it fails to read or to write while told to.
+// A slot over a text the test holds, which the stores made over it share as a site's pages
+// share its localStorage; it fails to read or to write while told to.
 
 #include <memory>
 
@@ -17,8 +17,7 @@ struct StringSlot final : registry::TextSlot {
   explicit StringSlot(std::shared_ptr<SlotState> shared) : state(std::move(shared)) {}
   std::string Name() const override { return "slot"; }
   registry::SlotText Read() override {
-    if (state->readFailure.empty()) return {state->text, {}};
-    return {std::nullopt, state->readFailure};
+    return {state->readFailure.empty() ? state->text : std::nullopt, state->readFailure};
   }
   std::string Write(const std::string& text) override {
     if (state->writeFailure.empty()) state->text = text;
