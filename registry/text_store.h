@@ -2,7 +2,7 @@
 // A registry of our own kept as one text (text_format.h) in a slot (text_slot.h), for the web
 // page, which has neither a registry nor files. The keys and values live in memory and answer
 // the registry calls with the registry's status codes, as the SQLite store answers them; the
-// slot is read once, when the store is made, and written only by Save().
+// slot is read when the store is made, and read and written again only by Save().
 //
 // Another page of the same site may save between two saves of this one. Save() therefore
 // writes the slot's latest text with this store's own changes since its last save (keys made,
