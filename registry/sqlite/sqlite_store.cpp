@@ -4,16 +4,13 @@
 #include <cstring>
 #include <utility>
 
-#include "registry/root_keys.h"
-#include "registry/sqlite/key_path.h"
+#include "registry/key_path.h"
 #include "registry/sqlite/sql.h"
 #include "registry/sqlite/store_file.h"
 
 namespace quellar::registry {
 namespace {
 
-constexpr std::int32_t kErrorInvalidParameter = 87;
-constexpr std::uint32_t kAllAccess = 0xF003F;
 // How long the writes that missed the lock are retried once the windows are gone.
 constexpr std::int64_t kFinishAllowanceMs = 5000;
 constexpr const char* kNotUsed = "; the default settings are used and nothing is saved";
@@ -40,20 +37,12 @@ std::int32_t StatusOf(int result) {
   }
 }
 
-bool IsRootKey(HKey key) {
-  return std::any_of(kRootKeys.begin(), kRootKeys.end(),
-                     [key](const RootKey& root) { return root.key == key; });
-}
-
 }  // namespace
 
 SqliteStore::SqliteStore(std::string file, Options options, const std::string& reason)
     : file_(std::move(file)),
       report_(std::move(options.report)),
       budget_(options.clock != nullptr ? *options.clock : SystemClock()) {
-  for (const RootKey& root : kRootKeys) {
-    openKeys_.emplace(root.key, OpenedKey{std::string(root.fullName), kAllAccess});
-  }
   if (!reason.empty()) Report(reason + kNotUsed);
 }
 
@@ -88,17 +77,6 @@ std::int32_t SqliteStore::ReadFailed(std::int32_t status) {
   return status;
 }
 
-const SqliteStore::OpenedKey* SqliteStore::Resolve(HKey key) const {
-  const auto opened = openKeys_.find(key);
-  return opened == openKeys_.end() ? nullptr : &opened->second;
-}
-
-HKey SqliteStore::AddHandle(std::string path, std::uint32_t access, bool creationPending) {
-  const HKey handle = nextHandle_++;
-  openKeys_.emplace(handle, OpenedKey{std::move(path), access, creationPending});
-  return handle;
-}
-
 std::int32_t SqliteStore::KeyExists(const std::string& path, bool& exists) {
   exists = false;
   if (!db_) return kErrorRegistryIoFailed;
@@ -117,24 +95,6 @@ std::int32_t SqliteStore::KeyExists(const std::string& path, bool& exists) {
 bool SqliteStore::IsPending(const std::string& keyPath) const {
   return std::any_of(pending_.begin(), pending_.end(),
                      [&keyPath](const PendingWrite& write) { return write.keyPath == keyPath; });
-}
-
-std::int32_t SqliteStore::PathBelow(HKey root, const std::string& subKey, std::string& path) const {
-  const OpenedKey* parent = Resolve(root);
-  if (parent == nullptr) return kErrorInvalidHandle;
-  std::optional<std::string> child = ChildPath(parent->path, subKey);
-  if (!child) return kErrorBadPathname;
-  path = std::move(*child);
-  return kErrorSuccess;
-}
-
-const SqliteStore::OpenedKey* SqliteStore::OpenedWith(HKey key, std::uint32_t right,
-                                                      std::int32_t& status) const {
-  const OpenedKey* opened = Resolve(key);
-  status = opened == nullptr               ? kErrorInvalidHandle
-           : (opened->access & right) == 0 ? kErrorAccessDenied
-                                           : kErrorSuccess;
-  return status == kErrorSuccess ? opened : nullptr;
 }
 
 int SqliteStore::Apply(const PendingWrite& write) {
@@ -212,7 +172,7 @@ std::int32_t SqliteStore::OpenHandle(HKey root, const std::string& subKey, std::
                                      HKey& result, MissingKey missing) {
   const BudgetedCall call(budget_);
   std::string path;
-  const std::int32_t named = PathBelow(root, subKey, path);
+  const std::int32_t named = openKeys_.PathBelow(root, subKey, path);
   if (named != kErrorSuccess) return named;
 
   bool exists = false;
@@ -227,7 +187,7 @@ std::int32_t SqliteStore::OpenHandle(HKey root, const std::string& subKey, std::
     if (written != kErrorSuccess && written != kErrorBusy) return written;
     exists = written == kErrorSuccess;
   }
-  result = AddHandle(std::move(path), access, !exists);
+  result = openKeys_.Add({std::move(path), access, !exists});
   return kErrorSuccess;
 }
 
@@ -235,7 +195,7 @@ std::int32_t SqliteStore::SetValue(HKey key, const std::string& name, std::uint3
                                    const std::uint8_t* data, std::uint32_t size) {
   const BudgetedCall call(budget_);
   std::int32_t status = kErrorSuccess;
-  const OpenedKey* opened = OpenedWith(key, kKeySetValue, status);
+  const KeyHandles::OpenedKey* opened = openKeys_.OpenedWith(key, kKeySetValue, status);
   if (opened == nullptr) return status;
   if (data == nullptr && size != 0) return kErrorInvalidParameter;
   return Write({opened->path, name, type, std::vector<std::uint8_t>(data, data + size)});
@@ -245,7 +205,7 @@ std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uin
                                      std::uint8_t* data, std::uint32_t& size) {
   const BudgetedCall call(budget_);
   std::int32_t status = kErrorSuccess;
-  const OpenedKey* opened = OpenedWith(key, kKeyQueryValue, status);
+  const KeyHandles::OpenedKey* opened = openKeys_.OpenedWith(key, kKeyQueryValue, status);
   if (opened == nullptr) return status;
   if (!db_) return kErrorRegistryIoFailed;
 
@@ -269,13 +229,10 @@ std::int32_t SqliteStore::QueryValue(HKey key, const std::string& name, std::uin
 }
 
 std::int32_t SqliteStore::CloseKey(HKey key) {
-  if (IsRootKey(key)) return kErrorSuccess;
-  const auto opened = openKeys_.find(key);
-  if (opened == openKeys_.end()) return kErrorInvalidHandle;
+  KeyHandles::OpenedKey closed;
+  const std::int32_t status = openKeys_.Close(key, closed);
   // A key whose creation still waits for the lock was not made: the write is not done.
-  const bool unmade = opened->second.creationPending && IsPending(opened->second.path);
-  openKeys_.erase(opened);
-  return unmade ? kErrorBusy : kErrorSuccess;
+  return closed.creationPending && IsPending(closed.path) ? kErrorBusy : status;
 }
 
 }  // namespace quellar::registry

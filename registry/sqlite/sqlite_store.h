@@ -20,12 +20,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "registry/key_handles.h"
 #include "registry/registry_api.h"
 #include "registry/sqlite/connection.h"
 #include "registry/sqlite/wait_budget.h"
@@ -76,11 +76,6 @@ class SqliteStore final : public RegistryApi {
   bool Reported() const { return reported_; }
 
  private:
-  struct OpenedKey {
-    std::string path;
-    std::uint32_t access;
-    bool creationPending = false;  // created by a write that missed the lock
-  };
   struct PendingWrite {
     std::string keyPath;  // made with its parents
     std::optional<std::string> name;
@@ -92,12 +87,6 @@ class SqliteStore final : public RegistryApi {
   void Report(const std::string& what);
   // Tells of a read that failed; answers `status`.
   std::int32_t ReadFailed(std::int32_t status);
-  const OpenedKey* Resolve(HKey key) const;
-  // The open key `key` when it was opened with `right`; else nothing, and `status` says why.
-  const OpenedKey* OpenedWith(HKey key, std::uint32_t right, std::int32_t& status) const;
-  // The path of `subKey` below the open key `root`; the answer is 0, or why there is none.
-  std::int32_t PathBelow(HKey root, const std::string& subKey, std::string& path) const;
-  HKey AddHandle(std::string path, std::uint32_t access, bool creationPending);
   enum class MissingKey { kCreate, kFail };
   // CreateKey and OpenKey: a handle to `subKey` below `root`, which a missing key gets only
   // where it is created.
@@ -118,8 +107,7 @@ class SqliteStore final : public RegistryApi {
   WaitBudget budget_;
   Connection db_;  // none when the file is not used
   bool hasTables_ = false;
-  std::map<HKey, OpenedKey> openKeys_;
-  HKey nextHandle_ = 0x100;
+  KeyHandles openKeys_;  // a key's creation is pending when a write that made it missed the lock
   std::vector<PendingWrite> pending_;
 };
 

@@ -1,31 +1,16 @@
 #pragma once
-// TEMPORARY STUB
+// The settings store of the web page: a TextStore over the site's localStorage, which tells
+// its one line, after "quellar: ", on stderr (the page's console). The page calls Save() when
+// a run ends and when it is hidden or closed.
+
 #include <memory>
 
-#include "registry/registry_api.h"
+#include "registry/text_store.h"
+
 namespace quellar::registry {
-class TextStore final : public RegistryApi {
- public:
-  std::int32_t CreateKey(HKey, const std::string&, std::uint32_t, std::uint32_t, HKey& r) override {
-    r = 0x100;
-    return 0;
-  }
-  std::int32_t OpenKey(HKey, const std::string&, std::uint32_t, std::uint32_t, HKey&) override {
-    return 2;
-  }
-  std::int32_t SetValue(HKey, const std::string&, std::uint32_t, const std::uint8_t*,
-                        std::uint32_t) override {
-    return 0;
-  }
-  std::int32_t QueryValue(HKey, const std::string&, std::uint32_t&, std::uint8_t*,
-                          std::uint32_t&) override {
-    return 2;
-  }
-  std::int32_t CloseKey(HKey) override { return 0; }
-  bool FindOrdinaryFile(const std::string&) override { return false; }
-  void Save() {}
-};
-inline std::unique_ptr<TextStore> OpenDefaultStore() {
-  return std::make_unique<TextStore>();
-}
+
+// Never fails: a localStorage that cannot be used gives a store that keeps its settings in
+// memory, and the console says why.
+std::unique_ptr<TextStore> OpenDefaultStore();
+
 }  // namespace quellar::registry

@@ -1,4 +1,4 @@
-// frmSettings over a dialog without a toolkit and a private SQLite store: what each stored pair
+// frmSettings over a dialog without a toolkit and a private store: what each stored pair
 // shows, and what closing stores after some clicks, in which order, whichever way it closes.
 
 #include "platforms/forms/frm_settings.h"
@@ -9,8 +9,9 @@
 
 #include "engine/engine.h"
 #include "registry/mod_registry.h"
-#include "registry/sqlite/sqlite_store.h"
+#include "registry/text_store.h"
 #include "tests/settings/fake_settings_port.h"
+#include "tests/store/text/string_slot.h"
 
 namespace quellar {
 namespace {
@@ -35,7 +36,8 @@ class Dialog : public testing::TestWithParam<std::tuple<DialogCase, bool>> {
     return modRegistry::GetSetting(store_, engine::kAppTitle, name, "none", "B");
   }
 
-  registry::SqliteStore store_{":memory:"};
+  registry::TextStore store_{
+      std::make_unique<test::StringSlot>(std::make_shared<test::SlotState>())};
   test::FakeSettingsPort port_;
   FrmSettings form_{port_, store_, ProgramVersion{2, 0, 0}};
 };

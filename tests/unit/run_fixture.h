@@ -13,7 +13,8 @@
 #include "engine/engine.h"
 #include "platforms/memory/memory_run.h"
 #include "registry/mod_registry.h"
-#include "registry/sqlite/sqlite_store.h"
+#include "registry/text_store.h"
+#include "tests/store/text/string_slot.h"
 
 namespace quellar::testing_support {
 
@@ -53,7 +54,8 @@ class RunFixture : public ::testing::Test {
     return modRegistry::GetSetting(store_, engine::kAppTitle, name, "<none>", letter);
   }
 
-  registry::SqliteStore store_{":memory:"};
+  registry::TextStore store_{
+      std::make_unique<test::StringSlot>(std::make_shared<test::SlotState>())};
 };
 
 inline const softgdi::Surface& BackBuffer(memory::MemoryRun& run) {

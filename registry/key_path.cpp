@@ -1,6 +1,16 @@
-#include "registry/sqlite/key_path.h"
+#include "registry/key_path.h"
+
+#include <algorithm>
 
 namespace quellar::registry {
+namespace {
+
+unsigned char Folded(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+}  // namespace
 
 std::optional<std::string> ChildPath(const std::string& parent, const std::string& subKey) {
   if (!subKey.empty() && subKey.front() == '\\') return std::nullopt;
@@ -25,6 +35,16 @@ std::vector<std::string> KeysAlong(const std::string& path) {
   }
   keys.push_back(path);
   return keys;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return Folded(x) == Folded(y); });
+}
+
+bool CaseBlindLess::operator()(std::string_view a, std::string_view b) const {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
 }  // namespace quellar::registry
