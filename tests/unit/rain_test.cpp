@@ -146,10 +146,10 @@ TEST_F(RainTest, RandomChoicesAreUniform) {
     ticksWithSameHeads += heads.size() > 4 && heads.count(*heads.begin()) == heads.size();
   }
   for (const std::vector<int>& counts : {glyphs, columns}) {  // each within a quarter of the mean
-    const auto [fewest, most] = std::ranges::minmax(counts);
+    const auto [fewest, most] = std::minmax_element(counts.begin(), counts.end());
     const int mean =
         std::accumulate(counts.begin(), counts.end(), 0) / static_cast<int>(counts.size());
-    EXPECT_TRUE(fewest * 4 > mean * 3 && most * 4 < mean * 5) << fewest << " to " << most;
+    EXPECT_TRUE(*fewest * 4 > mean * 3 && *most * 4 < mean * 5) << *fewest << " to " << *most;
   }
   EXPECT_EQ(ticksWithSameHeads, 0);
 }
