@@ -38,6 +38,18 @@ start_xvfb() {
   wait_for 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
 }
 
+# collect_orphans SCRIPT ARGS...: runs the script again as a child subreaper (which exec keeps),
+# so that the processes its children leave behind are adopted and collected by its shell: PID 1
+# here collects nobody's orphans. The script's children are all gone when no_children.
+collect_orphans() {
+  [ -z "${QUELLAR_SUBREAPER:-}" ] || return 0
+  export QUELLAR_SUBREAPER=1
+  exec python3 -c 'import ctypes, os, sys
+ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
+os.execvp(sys.argv[1], sys.argv[1:])' bash "$(realpath "$1")" "${@:2}"
+}
+no_children() { ! pgrep -P $$ >/dev/null; }
+
 process_ended() { ! ps -o stat= -p "$1" | grep -qv '^Z'; }
 
 # expect_exit PID STATUS WHAT: the child ends within 10 s with that status, its errors in
