@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# web_page.sh: the page as a visitor sees it in a browser: rain over the whole viewport, and a
+# new run at a new size; the hotkeys announced, F1's help, Space's failure box and message, a
+# second Space ends the run and keeps its last frame; a key or a click starts a new run, a
+# double click ends it; the settings outlive a reload; and the page takes only its own keys from
+# the browser.
+source "$(dirname "$0")/web_lib.sh"
+open_page
+expect_rain
+
+web key NumpadAdd
+wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
+osd_gone() { ! shows_osd "$1" "SPEED:  97 "; }
+wait_for 4 screen_shows osd_gone || fail "the announcement stays"
+while read -r code announcement; do
+  web key "$code"
+  wait_for 1 screen_shows shows_osd "$announcement " || fail "$code is not announced"
+done <<'END'
+NumpadSubtract SPEED:  96
+NumpadMultiply CHAIN LENGTH: 28
+NumpadDivide CHAIN LENGTH: 27
+Enter RANDOM DELETING OFF
+Home SETTINGS RESETED
+NumpadAdd SPEED:  97
+END
+
+# A listener of the page's visitor, after the page's own, sees which keys the page took.
+page 'window.taken = []; addEventListener("keydown", (e) => taken.push(e.defaultPrevented))' >/dev/null
+web key F1
+wait_for 2 screen_shows same_as_art 32 100 help.bmp || fail "F1 does not show the help panel"
+web key KeyA
+web key F5
+web key Space
+[ "$(page taken)" = "[true,false,false,true]" ] ||
+  fail "keys taken from the browser (F1, KeyA, F5, Space): $(page taken), expected [true,false,false,true]"
+wait_for 2 screen_shows same_as_art 376 367 failbox.bmp || fail "no failure box at (376, 367)"
+wait_for 5 screen_shows failure_typed || fail "the failure message is not typed along the bottom"
+still=$(shot failure)
+web key Space
+wait_for 2 page_is 'quellar.ended' || fail "the second Space does not end the run"
+page_is 'getComputedStyle(document.getElementById("ended")).display !== "none"' ||
+  fail "the end of the run is not shown"
+unchanged "$still" "$(shot ended)" || fail "the run's last frame is not kept"
+
+web key KeyA
+wait_for 2 page_is 'quellar.runs === 2 && !quellar.ended' || fail "a key does not start a new run"
+web dblclick 200 200
+wait_for 2 page_is 'quellar.ended' || fail "a double click does not end the run"
+web click 100 100
+wait_for 2 page_is 'quellar.runs === 3 && !quellar.ended' || fail "a click does not start a new run"
+
+# What a run has stored is read back after a reload.
+web reload
+web key NumpadAdd
+wait_for 1 screen_shows shows_osd "SPEED:  98 " || fail "the stored speed was not read back"
+web resize 1280x720
+wait_for 2 page_is 'quellar.runs === 2' || fail "a resize starts no new run"
+expect_rain 1280x720+0+0
+page_is 'quellar.error === null' || fail "run-time error: $(page quellar.error)"
+note "the page: ok"
