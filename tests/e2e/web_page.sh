@@ -6,12 +6,12 @@
 # the browser.
 source "$(dirname "$0")/web_lib.sh"
 open_page
-expect_rain
-
 web key NumpadAdd
 wait_for 1 screen_shows shows_osd "SPEED:  97 " || fail "keypad + is not announced"
 osd_gone() { ! shows_osd "$1" "SPEED:  97 "; }
 wait_for 4 screen_shows osd_gone || fail "the announcement stays"
+# By now the rain has filled enough of the screen.
+expect_rain
 while read -r code announcement; do
   web key "$code"
   wait_for 1 screen_shows shows_osd "$announcement " || fail "$code is not announced"
@@ -49,12 +49,14 @@ wait_for 2 page_is 'quellar.ended' || fail "a double click does not end the run"
 web click 100 100
 wait_for 2 page_is 'quellar.runs === 3 && !quellar.ended' || fail "a click does not start a new run"
 
+web resize 1280x720
+wait_for 2 page_is 'quellar.runs === 4' || fail "a resize starts no new run"
+wait_for 3 screen_shows rain_on 3 1280x720+0+0 || fail "no rain after the resize"
+[ "$(identify -format %wx%h "$SHOTS/screen.png")" = 1280x720 ] || fail "the canvas is not resized"
 # What a run has stored is read back after a reload.
 web reload
+wait_for 5 page_is 'quellar.runs === 1' || fail "no run after the reload"
 web key NumpadAdd
 wait_for 1 screen_shows shows_osd "SPEED:  98 " || fail "the stored speed was not read back"
-web resize 1280x720
-wait_for 2 page_is 'quellar.runs === 2' || fail "a resize starts no new run"
-expect_rain 1280x720+0+0
 page_is 'quellar.error === null' || fail "run-time error: $(page quellar.error)"
 note "the page: ok"

@@ -37,9 +37,9 @@ const commands = {
   click: (x, y) => page.mouse.click(Number(x), Number(y)),
   dblclick: (x, y) => page.mouse.click(Number(x), Number(y), { count: 2 }),
   move: (x, y) => page.mouse.move(Number(x), Number(y)),
-  reload: () => page.reload({ waitUntil: 'load' }),
-  // A script every later document runs before its own (to watch a page from inside).
-  preload: (...words) => page.evaluateOnNewDocument(expression(words)),
+  reload: async () => {
+    await page.reload({ waitUntil: 'load' });
+  },
   eval: async (...words) => JSON.stringify(await page.evaluate(expression(words))),
   shot: async (file) => writeFile(file, await canvasPng()),
   pid: () => browser.process().pid,
