@@ -14,9 +14,8 @@ WORK=$(mktemp -d)
 SHOTS=${E2E_SHOTS:-$WORK}
 mkdir -p "$SHOTS"
 SERVER="" DRIVER=""
-
-# stop_web: the driver closes its browser at the end of its input (and when killed, if it hangs),
-# and what chromium leaves behind is collected; what the page said goes to standard error when the script failed.
+# stop_web: the driver closes its browser at the end of its input (or when killed, if it hangs);
+# what chromium leaves behind is collected. A failed script shows what the page said.
 stop_web() {
   local status=$?
   [ -z "${TO_DRIVER:-}" ] || exec {TO_DRIVER}>&-

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# web_page.sh: the page as a visitor sees it in a browser: rain over the whole viewport, and a
-# new run at a new size; the hotkeys announced, F1's help, Space's failure box and message, a
-# second Space ends the run and keeps its last frame; a key or a click starts a new run, a
-# double click ends it; the settings outlive a reload; and the page takes only its own keys from
-# the browser.
+# web_page.sh: the page as a visitor sees it in a browser: rain over the whole viewport; the
+# hotkeys announced, F1's help, Space's failure box and message, a second Space ends the run and
+# keeps its last frame; a key or a click starts a new run, pointer movements leave it going, a
+# double click ends it; a resize starts a run at the new size; the settings outlive a reload;
+# and the page takes only its own keys from the browser.
 source "$(dirname "$0")/web_lib.sh"
 open_page
 web key NumpadAdd
@@ -44,6 +44,8 @@ unchanged "$still" "$(shot ended)" || fail "the run's last frame is not kept"
 
 web key KeyA
 wait_for 2 page_is 'quellar.runs === 2 && !quellar.ended' || fail "a key does not start a new run"
+for x in {1..20}; do web move "$x" 50; done
+page_is '!quellar.ended' || fail "pointer movements end the run"
 web dblclick 200 200
 wait_for 2 page_is 'quellar.ended' || fail "a double click does not end the run"
 web click 100 100
