@@ -13,34 +13,30 @@ const browser = await puppeteer.launch({
 });
 const page = await browser.newPage();
 page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
-page.on('console', (message) => {
-  if (message.type() === 'error') console.error(`page console: ${message.text()}`);
-});
+page.on('console', (line) => line.type() === 'error' && console.error(`page: ${line.text()}`));
 
 // One CSS pixel is one canvas pixel, so the canvas is as big as the viewport.
 const resize = (size) => {
   const [width, height] = size.split('x').map(Number);
   return page.setViewport({ width, height, deviceScaleFactor: 1 });
 };
-const expression = (words) => words.join(' ');
 // The canvas as the page drew it, as a PNG: lossless, unlike a screenshot of the composited tab.
 const canvasPng = async () =>
   Buffer.from((await page.$eval('#rain', (canvas) => canvas.toDataURL())).split(',')[1], 'base64');
 
+// A command's result is printed when it is text or a number.
 const commands = {
   open: async (url, size) => {
     await resize(size);
-    await page.goto(url, { waitUntil: 'load' });
+    return page.goto(url, { waitUntil: 'load' });
   },
   resize,
   key: (code) => page.keyboard.press(code),
   click: (x, y) => page.mouse.click(Number(x), Number(y)),
   dblclick: (x, y) => page.mouse.click(Number(x), Number(y), { count: 2 }),
   move: (x, y) => page.mouse.move(Number(x), Number(y)),
-  reload: async () => {
-    await page.reload({ waitUntil: 'load' });
-  },
-  eval: async (...words) => JSON.stringify(await page.evaluate(expression(words))),
+  reload: () => page.reload({ waitUntil: 'load' }),
+  eval: async (...words) => JSON.stringify(await page.evaluate(words.join(' '))),
   shot: async (file) => writeFile(file, await canvasPng()),
   pid: () => browser.process().pid,
 };
@@ -50,7 +46,7 @@ for await (const line of createInterface({ input: process.stdin })) {
   if (name === 'quit') break;
   try {
     const result = await commands[name](...words);
-    console.log(result === undefined ? 'ok' : `ok ${result}`);
+    console.log(['string', 'number'].includes(typeof result) ? `ok ${result}` : 'ok');
   } catch (error) {
     console.log(`error ${line}: ${error.message.split('\n')[0]}`);
   }
