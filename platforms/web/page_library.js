@@ -1,6 +1,7 @@
 // The page's side of the calls in page_calls.h.
 mergeInto(LibraryManager.library, {
   $quellarCanvas: null,
+  $quellarContext: null,
   $quellarImage: null,
 
   quellar_canvas_fit__deps: ['$quellarCanvas'],
@@ -18,9 +19,9 @@ mergeInto(LibraryManager.library, {
 
   // The image is a view of the frame in the program's memory, made again when the frame moves
   // or the memory grows (which detaches the old view).
-  quellar_canvas_put__deps: ['$quellarCanvas', '$quellarImage'],
+  quellar_canvas_put__deps: ['$quellarCanvas', '$quellarContext', '$quellarImage'],
   quellar_canvas_put: function (rgba, width, height, boxes, count) {
-    const context = quellarCanvas.getContext('2d');
+    quellarContext = quellarContext || quellarCanvas.getContext('2d');
     if (!quellarImage || quellarImage.data.buffer !== HEAPU8.buffer ||
         quellarImage.data.byteOffset !== rgba || quellarImage.width !== width ||
         quellarImage.height !== height) {
@@ -29,8 +30,8 @@ mergeInto(LibraryManager.library, {
     }
     for (let i = 0; i < count; ++i) {
       const box = (boxes >> 2) + 4 * i;
-      context.putImageData(quellarImage, 0, 0, HEAP32[box], HEAP32[box + 1], HEAP32[box + 2],
-                           HEAP32[box + 3]);
+      quellarContext.putImageData(quellarImage, 0, 0, HEAP32[box], HEAP32[box + 1],
+                                  HEAP32[box + 2], HEAP32[box + 3]);
     }
   },
 

@@ -60,10 +60,11 @@ ScreenTwips WebPlatform::ScreenSize() {
           static_cast<float>(settings_.height) * 15.0f};
 }
 
-// The virtual clock's reading is the run's own time, so a seeded run reseeds as quellar-render's
-// does.
+// The clock as the event being handled found it: the rain reseeds its generator with a reading
+// for every column that has a gap to make, and a reading of the page's clock costs a call out of
+// the program. On the virtual clock it is the run's own time, so a seeded run reseeds as
+// quellar-render's does.
 std::uint64_t WebPlatform::ClockReading() {
-  AdvanceClock();
   return static_cast<std::uint64_t>(timers_.Now());
 }
 
