@@ -39,6 +39,21 @@ const commands = {
   eval: async (...words) => JSON.stringify(await page.evaluate(words.join(' '))),
   shot: async (file) => writeFile(file, await canvasPng()),
   pid: () => browser.process().pid,
+  // The page's own share of its main thread over SECONDS (scripts, wasm and the calls they make
+  // into the page), in % of the time, as V8's sampling profiler sees it.
+  profile: async (seconds) => {
+    const session = await page.createCDPSession();
+    await session.send('Profiler.enable');
+    await session.send('Profiler.setSamplingInterval', { interval: 200 });
+    await session.send('Profiler.start');
+    await new Promise((resolve) => setTimeout(resolve, Number(seconds) * 1000));
+    const { profile } = await session.send('Profiler.stop');
+    const browserOwn = new Set(profile.nodes.filter((node) =>
+      ['(idle)', '(program)', '(garbage collector)'].includes(node.callFrame.functionName))
+      .map((node) => node.id));
+    const ours = profile.samples.filter((id) => !browserOwn.has(id)).length;
+    return ((100 * ours) / profile.samples.length).toFixed(2);
+  },
 };
 
 for await (const line of createInterface({ input: process.stdin })) {
