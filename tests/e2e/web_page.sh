@@ -2,8 +2,8 @@
 # web_page.sh: the page as a visitor sees it in a browser: rain over the whole viewport; the
 # hotkeys announced, F1's help, Space's failure box and message, a second Space ends the run and
 # keeps its last frame; a key or a click starts a new run, pointer movements leave it going, a
-# double click ends it; a resize starts a run at the new size; the settings outlive a reload;
-# and the page takes only its own keys from the browser.
+# double click ends it; a resize starts a run at the new size; the settings outlive a reload,
+# the running run's among them; and the page takes only its own keys from the browser.
 source "$(dirname "$0")/web_lib.sh"
 open_page
 web key NumpadAdd
@@ -24,6 +24,8 @@ Home SETTINGS RESETED
 NumpadAdd SPEED:  97
 END
 
+# The last announcement goes before the failure, whose picture must then stand still.
+wait_for 4 screen_shows osd_gone || fail "the announcement stays"
 # A listener of the page's visitor, after the page's own, sees which keys the page took.
 page 'window.taken = []; addEventListener("keydown", (e) => taken.push(e.defaultPrevented))'
 web key F1
@@ -54,9 +56,11 @@ web resize 1280x720
 wait_for 2 page_is 'quellar.runs === 4' || fail "a resize starts no new run"
 wait_for 3 screen_shows rain_on 3 1280x720+0+0 || fail "no rain after the resize"
 [ "$(identify -format %wx%h "$SHOTS/screen.png")" = 1280x720 ] || fail "the canvas is not resized"
-# What a run has stored is read back after a reload.
+# What the run going when the page closes has set is stored, and read back after a reload.
+web key NumpadAdd
+wait_for 1 screen_shows shows_osd "SPEED:  98 " || fail "keypad + is not announced after the resize"
 web reload
 wait_for 5 page_is 'quellar.runs === 1' || fail "no run after the reload"
 web key NumpadAdd
-wait_for 1 screen_shows shows_osd "SPEED:  98 " || fail "the stored speed was not read back"
+wait_for 1 screen_shows shows_osd "SPEED:  99 " || fail "the stored speed was not read back"
 note "the page: ok"
