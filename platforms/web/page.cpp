@@ -12,7 +12,11 @@
 namespace quellar::web {
 namespace {
 
-constexpr const char* kEndedLine = "The run has ended. Press a key or click to start it again.";
+// What the line beside the last frame of a run says.
+std::string EndedLine(const std::string& error) {
+  const std::string what = error.empty() ? "The run has ended." : "The run stopped: " + error + ".";
+  return what + " Press a key or click to start it again.";
+}
 
 std::optional<std::int64_t> UrlNumber(const char* name) {
   const double number = quellar_url_number(name);
@@ -128,9 +132,7 @@ void Page::Settle() {
   if (run_->Ended() && !endSaved_) {
     endSaved_ = true;
     store_->Save();
-    const std::string line =
-        run_->Error().empty() ? kEndedLine : "The run stopped: " + run_->Error() + " " + kEndedLine;
-    quellar_page_line(line.c_str());
+    quellar_page_line(EndedLine(run_->Error()).c_str());
   }
   ScheduleTimer();
   quellar_page_publish(runs_, static_cast<double>(run_->Ticks()), run_->Ended(),
