@@ -19,6 +19,14 @@ std::string FlagName(std::string displayName) {
   return "quellar-saver-" + displayName;
 }
 
+// Writes this process's id into the flag it holds, for --stop. A flag without it still stops a
+// second run, so a write that fails is let be.
+void WriteHolder(int held) {
+  const std::string pid = std::to_string(getpid());
+  if (ftruncate(held, 0) != 0) return;
+  [[maybe_unused]] const ssize_t written = pwrite(held, pid.data(), pid.size(), 0);
+}
+
 }  // namespace
 
 SessionFlag::SessionFlag(std::string displayName) : name_(FlagName(std::move(displayName))) {}
@@ -39,9 +47,7 @@ void SessionFlag::Set(bool running) {
     close(held_);
     held_ = -1;
   }
-  if (held_ < 0) return;
-  const std::string pid = std::to_string(getpid());
-  if (ftruncate(held_, 0) != 0 || pwrite(held_, pid.data(), pid.size(), 0) < 0) return;
+  if (held_ >= 0) WriteHolder(held_);
 }
 
 int SessionFlag::Holder() const {

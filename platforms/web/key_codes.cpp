@@ -1,5 +1,6 @@
 #include "platforms/web/key_codes.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -83,10 +84,7 @@ bool RunActsOn(std::int16_t virtualKey) {
   using namespace engine;
   constexpr std::array kRunKeys{kKeyEnter, kKeyEscape,   kKeySpace,  kKeyHome, kKeyMultiply,
                                 kKeyAdd,   kKeySubtract, kKeyDivide, kKeyF1};
-  for (const std::int16_t key : kRunKeys) {
-    if (key == virtualKey) return true;
-  }
-  return false;
+  return std::find(kRunKeys.begin(), kRunKeys.end(), virtualKey) != kRunKeys.end();
 }
 
 }  // namespace quellar::web

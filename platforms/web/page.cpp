@@ -51,13 +51,13 @@ Page::Page()
       seed_(UrlNumber("seed")),
       virtualTicks_(seed_ ? UrlNumber("ticks") : std::nullopt) {
   const BusyTime busy(busyMilliseconds_);
+  quellar_canvas_fit(&width_, &height_);
   StartRun();
   if (virtualTicks_) run_->RunTicks(*virtualTicks_);
   Settle();
 }
 
 void Page::StartRun() {
-  quellar_canvas_fit(&width_, &height_);
   quellar_page_line(nullptr);
   RunSettings settings{width_, height_, seed_.value_or(std::random_device{}()),
                        virtualTicks_ ? Clock::kVirtual : Clock::kPage, PageDirectory()};
@@ -70,9 +70,9 @@ void Page::StartRun() {
 }
 
 bool Page::KeyDown(const char* code, bool repeated) {
+  if (virtualTicks_) return false;
   const BusyTime busy(busyMilliseconds_);
   const std::optional<std::int16_t> key = VirtualKeyOfCode(code);
-  if (virtualTicks_) return false;
   if (run_->Ended()) {
     if (!repeated) StartRun();
   } else if (key) {
@@ -83,8 +83,8 @@ bool Page::KeyDown(const char* code, bool repeated) {
 }
 
 void Page::MouseDown(double milliseconds, PointerPosition at) {
-  const BusyTime busy(busyMilliseconds_);
   if (virtualTicks_) return;
+  const BusyTime busy(busyMilliseconds_);
   if (run_->Ended()) {
     StartRun();
   } else {
@@ -94,8 +94,8 @@ void Page::MouseDown(double milliseconds, PointerPosition at) {
 }
 
 void Page::MouseMove(PointerPosition at) {
-  const BusyTime busy(busyMilliseconds_);
   if (virtualTicks_) return;
+  const BusyTime busy(busyMilliseconds_);
   run_->MouseMove(at);
   Settle();
 }
@@ -107,12 +107,14 @@ void Page::TimerDue() {
   Settle();
 }
 
+// The still picture of the virtual clock keeps its size: fitting the canvas would blank it.
 void Page::SizeChanged() {
+  if (virtualTicks_) return;
   const BusyTime busy(busyMilliseconds_);
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  quellar_canvas_fit(&width, &height);
-  if (virtualTicks_ || (width == width_ && height == height_)) return;
+  const std::int32_t width = width_;
+  const std::int32_t height = height_;
+  quellar_canvas_fit(&width_, &height_);
+  if (width_ == width && height_ == height) return;
   SaveSettings();
   StartRun();
   Settle();

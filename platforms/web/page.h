@@ -32,6 +32,7 @@ class Page {
   void Hidden();
 
  private:
+  // A new run over the canvas at its present size.
   void StartRun();
   // A run cut short keeps the settings its hotkeys changed.
   void SaveSettings();
@@ -43,7 +44,7 @@ class Page {
   std::optional<std::uint64_t> seed_;
   std::optional<std::int64_t> virtualTicks_;  // the first run's ticks on the virtual clock
   std::unique_ptr<PageRun> run_;
-  std::int32_t width_ = 0;
+  std::int32_t width_ = 0;  // the canvas's, as last fitted to the page
   std::int32_t height_ = 0;
   std::int32_t runs_ = 0;
   bool endSaved_ = false;
